@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program, its tools and its tests need.
+# Safe to run again: packages already present are left alone.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev
+  libsqlcipher-dev sqlcipher
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core
+  xvfb xauth xdotool imagemagick x11-utils
+  python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

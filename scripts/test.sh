@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test through ctest; then does
+# the same once more under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+bash scripts/build.sh build
+(cd build && ctest --output-on-failure -j2)
+
+# Any sanitizer report ends the test process with a failure, so ctest fails.
+export ASAN_OPTIONS=abort_on_error=0:halt_on_error=1:detect_leaks=1:exitcode=86
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+bash scripts/build.sh build-asan -DBABYNAME_SANITIZE=ON -DBABYNAME_BENCH=OFF
+(cd build-asan && ctest --output-on-failure -j2)
