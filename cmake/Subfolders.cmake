@@ -15,9 +15,14 @@ endfunction()
 function(add_babyname_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  # gtest_main only supplies main() to suites that do not define their own (Qt suites do).
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BABYNAME_BUILD_DIR=${CMAKE_BINARY_DIR};BABYNAME_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # Where the suites find the sources and what the build made (the program, the tools and
+  # config/tarnwick.dat).
+  target_compile_definitions(${name} PRIVATE BABYNAME_BUILD_DIR="${CMAKE_BINARY_DIR}"
+                             BABYNAME_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endfunction()
