@@ -1,0 +1,231 @@
+#include "app/babyname_application.h"
+#include "app/form1.h"
+#include "naming/name_random.h"
+#include "temp_store.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TApplication* App() { return static_cast<TApplication*>(QCoreApplication::instance()); }
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        naming::SetRandSeed(0);
+        storePath = dir.File("tarnwick.dat");
+        WriteStore(storePath, {NumberedTable("male1", "danm", 1300), NumberedTable("male2", "shuangm", 1600),
+                               NumberedTable("female1", "danm", 1300),
+                               NameTable{"female2", {"pinyin"}, {{"hua"}}}});
+        App()->setErrorReporter([this](const QString& message) { errors << message; });
+    }
+    void TearDown() override { App()->setErrorReporter(nullptr); }
+
+    std::unique_ptr<TForm1> MakeForm(QString path = QString()) {
+        auto form = std::make_unique<TForm1>([this](const QString& url) { opened << url; },
+                                             path.isEmpty() ? QString::fromStdString(storePath) : path);
+        form->show();
+        return form;
+    }
+    static QString Cell(const TForm1& form, int row, int column) {
+        const QTableWidgetItem* item = form.ListView1->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    TempDir dir;
+    std::string storePath;
+    QStringList opened;
+    QStringList errors;
+};
+
+TEST_F(MainWindow, ControlsStandWhereTheWindowDescriptionPutsThem) {
+    auto form = MakeForm();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("宝宝取名"));
+    EXPECT_EQ(form->size(), QSize(520, 590));
+    EXPECT_EQ(form->pos(), QPoint(225, 111));
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ(form->font().pixelSize(), 11);
+
+    const std::pair<QWidget*, QRect> bounds[] = {
+        {form->ListView1, {8, 160, 505, 401}},        {form->FlatGroupBox1, {8, 8, 505, 97}},
+        {form->FlatEdit1, {80, 24, 41, 19}},          {form->FlatComboBox1, {256, 24, 41, 21}},
+        {form->ChnCalendarPicker1, {80, 64, 170, 21}}, {form->FlatComboBox2, {432, 24, 49, 21}},
+        {form->FlatComboBox3, {256, 64, 41, 21}},     {form->FlatButton1, {8, 120, 81, 25}},
+        {form->FlatButton2, {104, 120, 81, 25}},      {form->FlatButton3, {200, 120, 81, 25}},
+        {form->FlatButton4, {296, 120, 81, 25}},      {form->FlatButton5, {432, 120, 81, 25}},
+    };
+    for (const auto& [widget, rect] : bounds) EXPECT_EQ(widget->geometry(), rect) << rect.x();
+
+    const std::tuple<QLabel*, QPoint, QString> labels[] = {
+        {form->Label1, {16, 24}, QStringLiteral("宝宝姓氏：")},
+        {form->Label2, {192, 24}, QStringLiteral("宝宝性别：")},
+        {form->Label3, {352, 24}, QStringLiteral("名字字数：")},
+        {form->Label4, {16, 64}, QStringLiteral("宝宝生日：")},
+        {form->Label5, {312, 64}, QStringLiteral("时")},
+        {form->Label6, {352, 64}, QStringLiteral("生辰八字：")},
+    };
+    for (const auto& [label, position, text] : labels) {
+        EXPECT_EQ(label->parentWidget(), form->FlatGroupBox1);
+        EXPECT_EQ(label->pos(), position);
+        EXPECT_EQ(label->text(), text);
+    }
+
+    // Resizing the window moves nothing.
+    form->resize(800, 700);
+    QCoreApplication::processEvents();
+    for (const auto& [widget, rect] : bounds) EXPECT_EQ(widget->geometry(), rect);
+}
+
+TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
+    auto form = MakeForm();
+    EXPECT_EQ(form->FlatEdit1->text(), QString());
+    const std::tuple<QComboBox*, QString, QStringList> boxes[] = {
+        {form->FlatComboBox1, QStringLiteral("男"), {QStringLiteral("男"), QStringLiteral("女")}},
+        {form->FlatComboBox2, QStringLiteral("三字"), {QStringLiteral("二字"), QStringLiteral("三字")}},
+        {form->FlatComboBox3, QStringLiteral("11"), {}},
+    };
+    for (const auto& [box, text, items] : boxes) {
+        EXPECT_TRUE(box->isEditable());
+        EXPECT_EQ(box->currentText(), text);
+        EXPECT_EQ(box->currentIndex(), -1);
+        if (!items.isEmpty()) {
+            ASSERT_EQ(box->count(), items.size());
+            for (int i = 0; i < items.size(); ++i) EXPECT_EQ(box->itemText(i), items[i]);
+        }
+    }
+    ASSERT_EQ(form->FlatComboBox3->count(), 24);
+    for (int hour = 0; hour < 24; ++hour)
+        EXPECT_EQ(form->FlatComboBox3->itemText(hour), QString::asprintf("%02d", hour));
+
+    EXPECT_EQ(form->ChnCalendarPicker1->date(), QDate::currentDate());
+
+    QTableWidget* grid = form->ListView1;
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_EQ(grid->columnCount(), 6);
+    EXPECT_TRUE(grid->horizontalHeader()->isHidden());
+    EXPECT_TRUE(grid->showGrid());
+    for (int column = 0; column < 6; ++column) EXPECT_EQ(grid->columnWidth(column), 84);
+    EXPECT_EQ(grid->palette().color(QPalette::Text), QColor(0, 0, 255));
+
+    // Tab order: the grid, the group's entries, then the buttons.
+    QWidget* expected[] = {form->ListView1,     form->FlatEdit1,     form->FlatComboBox1,
+                           form->ChnCalendarPicker1, form->FlatComboBox2, form->FlatComboBox3,
+                           form->FlatButton1,   form->FlatButton2,   form->FlatButton3,
+                           form->FlatButton4,   form->FlatButton5};
+    QWidget* w = expected[0];
+    for (size_t i = 1; i < std::size(expected); ++i) {
+        do w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus || w->isAncestorOf(expected[i - 1]) ||
+               expected[i - 1]->isAncestorOf(w));
+        EXPECT_EQ(w, expected[i]) << i;
+        w = expected[i];
+    }
+}
+
+TEST_F(MainWindow, FirstButtonFillsElevenRowsOfSixNames) {
+    auto form = MakeForm();
+    form->FlatEdit1->setText(QStringLiteral("张"));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    ASSERT_EQ(form->ListView1->rowCount(), 11);
+    for (int row = 0; row < 11; ++row)
+        for (int column = 0; column < 6; ++column)
+            EXPECT_TRUE(Cell(*form, row, column).startsWith(QStringLiteral("张"))) << row << column;
+    const QString firstRow[] = {"张1", "张1", "张18", "张22", "张27", "张40"};
+    for (int column = 0; column < 6; ++column) EXPECT_EQ(Cell(*form, 0, column), firstRow[column]);
+    EXPECT_EQ(Cell(*form, 10, 5), QStringLiteral("张1480"));
+    EXPECT_EQ(form->ListView1->rowHeight(0), 32);
+
+    // The names show in blue on white.
+    const QImage shot = form->grab().toImage();
+    const QRect cell = form->ListView1->visualItemRect(form->ListView1->item(0, 0))
+                           .translated(form->ListView1->viewport()->mapTo(form.get(), QPoint()));
+    int blue = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (shot.pixelColor(x, y).blue() > 200 && shot.pixelColor(x, y).red() < 100) ++blue;
+    EXPECT_GT(blue, 5);
+    EXPECT_EQ(shot.pixelColor(516, 300), QColor(255, 255, 225)); // the window's own colour
+
+    // The birth date and hour change nothing; a second press continues the sequence.
+    form->FlatComboBox3->setEditText(QStringLiteral("03"));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    EXPECT_EQ(form->ListView1->rowCount(), 11);
+    EXPECT_NE(Cell(*form, 0, 2), QStringLiteral("张18"));
+
+    // A sex other than 男 or 女 empties the grid.
+    form->FlatComboBox1->setEditText(QStringLiteral("男 "));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    EXPECT_EQ(form->ListView1->rowCount(), 0);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindow, ButtonsAndClosingOpenTheSitePages) {
+    auto form = MakeForm();
+    QTest::mouseClick(form->FlatButton2, Qt::LeftButton);
+    QTest::mouseClick(form->FlatButton3, Qt::LeftButton);
+    QTest::mouseClick(form->FlatButton4, Qt::LeftButton);
+    QTest::mouseClick(form->FlatButton5, Qt::LeftButton);
+    EXPECT_EQ(opened, QStringList({"http://www.example.com/zv/xiaoming.php?zuvo",
+                                   "http://www.example.com/zv/diezhi.php?zuvo",
+                                   "http://www.example.com/zv/chongwu.php?zuvo"}));
+    opened.clear();
+    EXPECT_TRUE(form->close());
+    form->close();
+    EXPECT_EQ(opened, QStringList({"http://www.example.com/index.html?zuvo"}));
+    EXPECT_FALSE(form->nameStore().Connected()); // no press, no connection
+}
+
+TEST_F(MainWindow, StoreFailuresAreShownAndTheProgramGoesOn) {
+    const QString missing = QString::fromStdString(dir.File("config/tarnwick.dat"));
+    auto form = MakeForm(missing);
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(missing)) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("missing")));
+    EXPECT_EQ(form->ListView1->rowCount(), 0);
+
+    // Once the file is there, the next press works.
+    std::filesystem::create_directories(dir.File("config"));
+    std::filesystem::copy_file(storePath, missing.toStdString());
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(form->ListView1->rowCount(), 11);
+
+    // A table without its column fails on the first read: the row begun stays, empty.
+    form->FlatComboBox1->setEditText(QStringLiteral("女"));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("shuangm"))) << errors[1].toStdString();
+    EXPECT_EQ(form->ListView1->rowCount(), 1);
+    EXPECT_EQ(Cell(*form, 0, 0), QString());
+
+    form->FlatComboBox2->setEditText(QStringLiteral("二字"));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_EQ(form->ListView1->rowCount(), 11);
+}
+
+TEST_F(MainWindow, WrongPasswordOrDamagedStoreIsReported) {
+    const std::string other = dir.File("other.dat");
+    WriteNameStore(other, "not the password", {NumberedTable("male2", "shuangm", 10)});
+    auto form = MakeForm(QString::fromStdString(other));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("wrong password or damaged file")));
+    EXPECT_TRUE(errors[0].contains(QString::fromStdString(other)));
+}
+
+} // namespace

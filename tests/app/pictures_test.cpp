@@ -1,0 +1,49 @@
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Picture {
+    const char* path;
+    int width, height;
+};
+
+TEST(ButtonPictures, AreTwentyFourBitImagesOfTheirSizesWithAKeyedBackground) {
+    const Picture pictures[] = {{":/resources/kaishi.png", 82, 25},
+                                {":/resources/xiaoming.png", 81, 25},
+                                {":/resources/diezi.png", 82, 24},
+                                {":/resources/chongwu.png", 82, 24},
+                                {":/resources/guanwang.png", 78, 21}};
+    for (const Picture& picture : pictures) {
+        QFile file(QString::fromLatin1(picture.path));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << picture.path;
+        const QByteArray png = file.readAll();
+        // IHDR: bit depth 8, colour type 2 (RGB without alpha) is 24 bits per pixel.
+        ASSERT_GT(png.size(), 26);
+        EXPECT_EQ(png[24], 8) << picture.path;
+        EXPECT_EQ(png[25], 2) << picture.path;
+
+        const QImage image = QImage::fromData(png);
+        EXPECT_EQ(image.size(), QSize(picture.width, picture.height)) << picture.path;
+        const QRgb key = image.pixel(0, image.height() - 1);
+        // The corners are background; the face and its label never use the key colour.
+        EXPECT_EQ(image.pixel(0, 0), key);
+        EXPECT_EQ(image.pixel(image.width() - 1, 0), key);
+        int dark = 0;
+        for (int y = 2; y < image.height() - 2; ++y)
+            for (int x = 2; x < image.width() - 2; ++x) {
+                EXPECT_NE(image.pixel(x, y), key) << picture.path << " " << x << "," << y;
+                if (qGray(image.pixel(x, y)) < 60) ++dark;
+            }
+        EXPECT_GT(dark, 40) << picture.path << ": the label is missing";
+    }
+}
+
+TEST(ProgramIcon, IsThere) {
+    const QImage icon(QStringLiteral(":/resources/babyname.png"));
+    EXPECT_EQ(icon.size(), QSize(256, 256));
+}
+
+} // namespace
