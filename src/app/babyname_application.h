@@ -18,6 +18,13 @@ public:
     void setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
     void showError(const QString& message);
 
+    // Shows the message of the exception being handled and carries on.
+    static void HandleException();
+
+    // Wraps an event handler so that its errors reach HandleException right where they arise:
+    // Qt's own frames are not made to be unwound by exceptions.
+    static std::function<void()> Guarded(std::function<void()> handler);
+
 private:
     ErrorReporter reporter_;
 };

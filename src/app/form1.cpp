@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/babyname_application.h"
 #include "app/list_view_sink.h"
 #include "naming/suggestion.h"
 
@@ -134,21 +135,31 @@ void TForm1::CreateControls() {
     FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));
     FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
 
-    FlatButton1 = MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"));
-    FlatButton2 = MakePictureButton(this, QRect(104, 120, 81, 25), QStringLiteral(":/resources/xiaoming.png"));
-    FlatButton3 = MakePictureButton(this, QRect(200, 120, 81, 25), QStringLiteral(":/resources/diezi.png"));
-    FlatButton4 = MakePictureButton(this, QRect(296, 120, 81, 25), QStringLiteral(":/resources/chongwu.png"));
-    FlatButton5 = MakePictureButton(this, QRect(432, 120, 81, 25), QStringLiteral(":/resources/guanwang.png"));
-    connect(FlatButton1, &QPushButton::clicked, this, [this] { FlatButton1Click(); });
-    connect(FlatButton2, &QPushButton::clicked, this, [this] { FlatButton2Click(); });
-    connect(FlatButton3, &QPushButton::clicked, this, [this] { FlatButton3Click(); });
-    connect(FlatButton4, &QPushButton::clicked, this, [this] { FlatButton4Click(); });
+    FlatButton1 =
+        MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"));
+    FlatButton2 = MakePictureButton(this, QRect(104, 120, 81, 25),
+                                    QStringLiteral(":/resources/xiaoming.png"));
+    FlatButton3 =
+        MakePictureButton(this, QRect(200, 120, 81, 25), QStringLiteral(":/resources/diezi.png"));
+    FlatButton4 =
+        MakePictureButton(this, QRect(296, 120, 81, 25), QStringLiteral(":/resources/chongwu.png"));
+    FlatButton5 = MakePictureButton(this, QRect(432, 120, 81, 25),
+                                    QStringLiteral(":/resources/guanwang.png"));
+    connect(FlatButton1, &QPushButton::clicked, this,
+            TApplication::Guarded([this] { FlatButton1Click(); }));
+    connect(FlatButton2, &QPushButton::clicked, this,
+            TApplication::Guarded([this] { FlatButton2Click(); }));
+    connect(FlatButton3, &QPushButton::clicked, this,
+            TApplication::Guarded([this] { FlatButton3Click(); }));
+    connect(FlatButton4, &QPushButton::clicked, this,
+            TApplication::Guarded([this] { FlatButton4Click(); }));
 
     // Tab order: the grid, the group's entries, then the buttons.
     QWidget* order[] = {ListView1,     FlatEdit1,     FlatComboBox1, ChnCalendarPicker1,
                         FlatComboBox2, FlatComboBox3, FlatButton1,   FlatButton2,
                         FlatButton3,   FlatButton4,   FlatButton5};
-    for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 QString TForm1::DefaultStorePath() {
@@ -159,13 +170,15 @@ void TForm1::FormCreate(const QString& storePath) {
     SetItems(FlatComboBox1, {QStringLiteral("男"), QStringLiteral("女")});
     SetItems(FlatComboBox2, {QStringLiteral("二字"), QStringLiteral("三字")});
     QStringList hours;
-    for (int hour = 0; hour < 24; ++hour) hours << QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
+    for (int hour = 0; hour < 24; ++hour)
+        hours << QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
     SetItems(FlatComboBox3, hours);
 
     ListView1->setRowCount(0);
     ListView1->setColumnCount(6);
     ListView1->setHorizontalHeaderLabels(QStringList(6, QStringLiteral("id")));
-    for (int column = 0; column < 6; ++column) ListView1->setColumnWidth(column, 84);
+    for (int column = 0; column < 6; ++column)
+        ListView1->setColumnWidth(column, 84);
     ListView1->setShowGrid(true);
     ListView1->verticalHeader()->setMinimumSectionSize(32);
     ListView1->verticalHeader()->setDefaultSectionSize(32);
@@ -182,9 +195,15 @@ void TForm1::FlatButton1Click() {
                          FlatComboBox2->currentText().toStdString(), sink);
 }
 
-void TForm1::FlatButton2Click() { opener_(SiteUrl(QStringLiteral("/zv/xiaoming.php?zuvo"))); }
-void TForm1::FlatButton3Click() { opener_(SiteUrl(QStringLiteral("/zv/diezhi.php?zuvo"))); }
-void TForm1::FlatButton4Click() { opener_(SiteUrl(QStringLiteral("/zv/chongwu.php?zuvo"))); }
+void TForm1::FlatButton2Click() {
+    opener_(SiteUrl(QStringLiteral("/zv/xiaoming.php?zuvo")));
+}
+void TForm1::FlatButton3Click() {
+    opener_(SiteUrl(QStringLiteral("/zv/diezhi.php?zuvo")));
+}
+void TForm1::FlatButton4Click() {
+    opener_(SiteUrl(QStringLiteral("/zv/chongwu.php?zuvo")));
+}
 
 void TForm1::FormClose() {
     if (closed_) return; // the home page opens once, however the window is closed

@@ -2,14 +2,18 @@
 
 #include <QTableWidget>
 
-void ListViewSink::Clear() { grid_.setRowCount(0); }
+void ListViewSink::Clear() {
+    grid_.setRowCount(0);
+}
 
 void ListViewSink::AddRow() {
     grid_.insertRow(grid_.rowCount());
     nextSubItem_ = 1;
 }
 
-void ListViewSink::SetCaption(const std::string& text) { SetCell(0, text); }
+void ListViewSink::SetCaption(const std::string& text) {
+    SetCell(0, text);
+}
 
 void ListViewSink::AddSubItem(const std::string& text) {
     if (nextSubItem_ < grid_.columnCount()) SetCell(nextSubItem_++, text);

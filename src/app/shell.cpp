@@ -3,6 +3,10 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-QString SiteUrl(const QString& path) { return QStringLiteral("http://") + kSiteHost + path; }
+QString SiteUrl(const QString& path) {
+    return QStringLiteral("http://") + kSiteHost + path;
+}
 
-void OpenUrlInBrowser(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void OpenUrlInBrowser(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}

@@ -19,23 +19,27 @@
 
 namespace {
 
-TApplication* App() { return static_cast<TApplication*>(QCoreApplication::instance()); }
+TApplication* App() {
+    return static_cast<TApplication*>(QCoreApplication::instance());
+}
 
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         naming::SetRandSeed(0);
         storePath = dir.File("tarnwick.dat");
-        WriteStore(storePath, {NumberedTable("male1", "danm", 1300), NumberedTable("male2", "shuangm", 1600),
-                               NumberedTable("female1", "danm", 1300),
-                               NameTable{"female2", {"pinyin"}, {{"hua"}}}});
+        WriteStore(storePath,
+                   {NumberedTable("male1", "danm", 1300), NumberedTable("male2", "shuangm", 1600),
+                    NumberedTable("female1", "danm", 1300),
+                    NameTable{"female2", {"pinyin"}, {{"hua"}}}});
         App()->setErrorReporter([this](const QString& message) { errors << message; });
     }
     void TearDown() override { App()->setErrorReporter(nullptr); }
 
     std::unique_ptr<TForm1> MakeForm(QString path = QString()) {
-        auto form = std::make_unique<TForm1>([this](const QString& url) { opened << url; },
-                                             path.isEmpty() ? QString::fromStdString(storePath) : path);
+        auto form =
+            std::make_unique<TForm1>([this](const QString& url) { opened << url; },
+                                     path.isEmpty() ? QString::fromStdString(storePath) : path);
         form->show();
         return form;
     }
@@ -59,14 +63,15 @@ TEST_F(MainWindow, ControlsStandWhereTheWindowDescriptionPutsThem) {
     EXPECT_EQ(form->font().pixelSize(), 11);
 
     const std::pair<QWidget*, QRect> bounds[] = {
-        {form->ListView1, {8, 160, 505, 401}},        {form->FlatGroupBox1, {8, 8, 505, 97}},
-        {form->FlatEdit1, {80, 24, 41, 19}},          {form->FlatComboBox1, {256, 24, 41, 21}},
+        {form->ListView1, {8, 160, 505, 401}},         {form->FlatGroupBox1, {8, 8, 505, 97}},
+        {form->FlatEdit1, {80, 24, 41, 19}},           {form->FlatComboBox1, {256, 24, 41, 21}},
         {form->ChnCalendarPicker1, {80, 64, 170, 21}}, {form->FlatComboBox2, {432, 24, 49, 21}},
-        {form->FlatComboBox3, {256, 64, 41, 21}},     {form->FlatButton1, {8, 120, 81, 25}},
-        {form->FlatButton2, {104, 120, 81, 25}},      {form->FlatButton3, {200, 120, 81, 25}},
-        {form->FlatButton4, {296, 120, 81, 25}},      {form->FlatButton5, {432, 120, 81, 25}},
+        {form->FlatComboBox3, {256, 64, 41, 21}},      {form->FlatButton1, {8, 120, 81, 25}},
+        {form->FlatButton2, {104, 120, 81, 25}},       {form->FlatButton3, {200, 120, 81, 25}},
+        {form->FlatButton4, {296, 120, 81, 25}},       {form->FlatButton5, {432, 120, 81, 25}},
     };
-    for (const auto& [widget, rect] : bounds) EXPECT_EQ(widget->geometry(), rect) << rect.x();
+    for (const auto& [widget, rect] : bounds)
+        EXPECT_EQ(widget->geometry(), rect) << rect.x();
 
     const std::tuple<QLabel*, QPoint, QString> labels[] = {
         {form->Label1, {16, 24}, QStringLiteral("宝宝姓氏：")},
@@ -85,7 +90,8 @@ TEST_F(MainWindow, ControlsStandWhereTheWindowDescriptionPutsThem) {
     // Resizing the window moves nothing.
     form->resize(800, 700);
     QCoreApplication::processEvents();
-    for (const auto& [widget, rect] : bounds) EXPECT_EQ(widget->geometry(), rect);
+    for (const auto& [widget, rect] : bounds)
+        EXPECT_EQ(widget->geometry(), rect);
 }
 
 TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
@@ -93,7 +99,9 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
     EXPECT_EQ(form->FlatEdit1->text(), QString());
     const std::tuple<QComboBox*, QString, QStringList> boxes[] = {
         {form->FlatComboBox1, QStringLiteral("男"), {QStringLiteral("男"), QStringLiteral("女")}},
-        {form->FlatComboBox2, QStringLiteral("三字"), {QStringLiteral("二字"), QStringLiteral("三字")}},
+        {form->FlatComboBox2,
+         QStringLiteral("三字"),
+         {QStringLiteral("二字"), QStringLiteral("三字")}},
         {form->FlatComboBox3, QStringLiteral("11"), {}},
     };
     for (const auto& [box, text, items] : boxes) {
@@ -102,7 +110,8 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
         EXPECT_EQ(box->currentIndex(), -1);
         if (!items.isEmpty()) {
             ASSERT_EQ(box->count(), items.size());
-            for (int i = 0; i < items.size(); ++i) EXPECT_EQ(box->itemText(i), items[i]);
+            for (int i = 0; i < items.size(); ++i)
+                EXPECT_EQ(box->itemText(i), items[i]);
         }
     }
     ASSERT_EQ(form->FlatComboBox3->count(), 24);
@@ -116,17 +125,19 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
     EXPECT_EQ(grid->columnCount(), 6);
     EXPECT_TRUE(grid->horizontalHeader()->isHidden());
     EXPECT_TRUE(grid->showGrid());
-    for (int column = 0; column < 6; ++column) EXPECT_EQ(grid->columnWidth(column), 84);
+    for (int column = 0; column < 6; ++column)
+        EXPECT_EQ(grid->columnWidth(column), 84);
     EXPECT_EQ(grid->palette().color(QPalette::Text), QColor(0, 0, 255));
 
     // Tab order: the grid, the group's entries, then the buttons.
-    QWidget* expected[] = {form->ListView1,     form->FlatEdit1,     form->FlatComboBox1,
+    QWidget* expected[] = {form->ListView1,          form->FlatEdit1,     form->FlatComboBox1,
                            form->ChnCalendarPicker1, form->FlatComboBox2, form->FlatComboBox3,
-                           form->FlatButton1,   form->FlatButton2,   form->FlatButton3,
-                           form->FlatButton4,   form->FlatButton5};
+                           form->FlatButton1,        form->FlatButton2,   form->FlatButton3,
+                           form->FlatButton4,        form->FlatButton5};
     QWidget* w = expected[0];
     for (size_t i = 1; i < std::size(expected); ++i) {
-        do w = w->nextInFocusChain();
+        do
+            w = w->nextInFocusChain();
         while (w->focusPolicy() == Qt::NoFocus || w->isAncestorOf(expected[i - 1]) ||
                expected[i - 1]->isAncestorOf(w));
         EXPECT_EQ(w, expected[i]) << i;
@@ -144,7 +155,8 @@ TEST_F(MainWindow, FirstButtonFillsElevenRowsOfSixNames) {
         for (int column = 0; column < 6; ++column)
             EXPECT_TRUE(Cell(*form, row, column).startsWith(QStringLiteral("张"))) << row << column;
     const QString firstRow[] = {"张1", "张1", "张18", "张22", "张27", "张40"};
-    for (int column = 0; column < 6; ++column) EXPECT_EQ(Cell(*form, 0, column), firstRow[column]);
+    for (int column = 0; column < 6; ++column)
+        EXPECT_EQ(Cell(*form, 0, column), firstRow[column]);
     EXPECT_EQ(Cell(*form, 10, 5), QStringLiteral("张1480"));
     EXPECT_EQ(form->ListView1->rowHeight(0), 32);
 

@@ -18,7 +18,8 @@ std::string RunCommand(const std::string& command) {
     if (!pipe) return output;
     char buffer[4096];
     size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, n);
     pclose(pipe);
     return output;
 }
@@ -64,8 +65,9 @@ TEST_F(NameStoreFile, IsEncryptedAndOpensWithThePassword) {
     EXPECT_EQ(bytes.find("shuangm"), std::string::npos);
 
     const std::string shell = "sqlcipher '" + path + "' ";
-    EXPECT_EQ(RunCommand(shell + "\"PRAGMA key='582930lantern'; SELECT count(*) FROM male2;\" 2>&1"),
-              "50\n");
+    EXPECT_EQ(
+        RunCommand(shell + "\"PRAGMA key='582930lantern'; SELECT count(*) FROM male2;\" 2>&1"),
+        "50\n");
     EXPECT_NE(RunCommand(shell + "\"SELECT count(*) FROM male2;\" 2>&1"), "50\n");
 }
 
@@ -77,11 +79,13 @@ TEST_F(NameStoreFile, IsNotChangedByReading) {
         store.SetConnection(path, naming::kNameStorePassword);
         naming::NameQuery query(store);
         NullSink sink;
-        for (int press = 0; press < 3; ++press) naming::SuggestNames(query, "王", "男", "三字", sink);
+        for (int press = 0; press < 3; ++press)
+            naming::SuggestNames(query, "王", "男", "三字", sink);
     }
     // The suggestion tool reads it the same way.
     const std::string tool = std::string(BABYNAME_BUILD_DIR) + "/babyname-suggest";
-    const std::string grid = RunCommand(tool + " --store '" + path + "' --family 王 --sex 男 --length 二字");
+    const std::string grid =
+        RunCommand(tool + " --store '" + path + "' --family 王 --sex 男 --length 二字");
     EXPECT_EQ(std::count(grid.begin(), grid.end(), '\n'), 11);
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_EQ(std::filesystem::last_write_time(path), stamp);
@@ -101,7 +105,8 @@ TEST_F(NameStoreFile, EachFailureSaysWhichFileAndWhatWentWrong) {
     const std::string damaged = dir.File("damaged.dat");
     {
         std::string bytes = ReadFileBytes(path);
-        for (size_t i = 100; i < bytes.size(); i += 7) bytes[i] = char(bytes[i] ^ 0x5a);
+        for (size_t i = 100; i < bytes.size(); i += 7)
+            bytes[i] = char(bytes[i] ^ 0x5a);
         std::ofstream(damaged, std::ios::binary) << bytes;
     }
     const Case cases[] = {
@@ -150,8 +155,10 @@ TEST(BuiltStore, HoldsTheFourTablesWithTheirColumns) {
     naming::NameStore store;
     store.SetConnection(path, naming::kNameStorePassword);
     naming::NameQuery query(store);
-    for (const auto& [table, column] : {std::pair{"male1", "danm"}, {"female1", "danm"},
-                                        {"male2", "shuangm"}, {"female2", "shuangm"}}) {
+    for (const auto& [table, column] : {std::pair{"male1", "danm"},
+                                        {"female1", "danm"},
+                                        {"male2", "shuangm"},
+                                        {"female2", "shuangm"}}) {
         query.SetSQL(std::string("select * from ") + table + ";");
         query.Open();
         EXPECT_FALSE(query.FieldAsString(column).empty()) << table;

@@ -21,9 +21,11 @@ public:
     Grid grid;
 };
 
-std::vector<std::string> Row(std::initializer_list<const char*> cells, const std::string& prefix = "") {
+std::vector<std::string> Row(std::initializer_list<const char*> cells,
+                             const std::string& prefix = "") {
     std::vector<std::string> row;
-    for (const char* cell : cells) row.push_back(prefix + cell);
+    for (const char* cell : cells)
+        row.push_back(prefix + cell);
     return row;
 }
 
@@ -31,10 +33,10 @@ class SuggestionWalk : public ::testing::Test {
 protected:
     void SetUp() override {
         naming::SetRandSeed(0); // as at the start of a run
-        WriteStore(dir.File("store.dat"), {NumberedTable("male1", "danm", 1500),
-                                           NumberedTable("female1", "danm", 1200),
-                                           NumberedTable("male2", "shuangm", 1600),
-                                           NumberedTable("female2", "shuangm", 5)});
+        WriteStore(dir.File("store.dat"),
+                   {NumberedTable("male1", "danm", 1500), NumberedTable("female1", "danm", 1200),
+                    NumberedTable("male2", "shuangm", 1600),
+                    NumberedTable("female2", "shuangm", 5)});
         store.SetConnection(dir.File("store.dat"), naming::kNameStorePassword);
     }
 
@@ -52,7 +54,8 @@ protected:
 TEST_F(SuggestionWalk, FirstPressInTwoCharacterTableVisitsKnownPositions) {
     const Grid grid = Press("", "男", "三字");
     ASSERT_EQ(grid.size(), 11u);
-    for (const auto& row : grid) ASSERT_EQ(row.size(), 6u);
+    for (const auto& row : grid)
+        ASSERT_EQ(row.size(), 6u);
     EXPECT_EQ(grid[0], Row({"1", "1", "18", "22", "27", "40"}));
     EXPECT_EQ(grid[1], Row({"47", "51", "60", "71", "76", "90"}));
     EXPECT_EQ(grid[10][5], "1480");
@@ -81,7 +84,8 @@ TEST_F(SuggestionWalk, SecondPressContinuesWithTheSixtySeventhDraw) {
     EXPECT_NE(first, second);
 
     naming::SetRandSeed(0);
-    for (int i = 0; i < 66; ++i) naming::Random(20);
+    for (int i = 0; i < 66; ++i)
+        naming::Random(20);
     EXPECT_EQ(Press("", "男", "三字"), second);
     // Each press starts again at the first record.
     EXPECT_LE(std::stoi(second[0][0]), 20);
@@ -106,7 +110,8 @@ TEST_F(SuggestionWalk, ShortTableRestsOnItsLastRecord) {
     const Grid grid = Press("", "女", "三字");
     ASSERT_EQ(grid.size(), 11u);
     EXPECT_EQ(grid[0], Row({"1", "1", "5", "5", "5", "5"}));
-    for (size_t r = 1; r < grid.size(); ++r) EXPECT_EQ(grid[r], Row({"5", "5", "5", "5", "5", "5"}));
+    for (size_t r = 1; r < grid.size(); ++r)
+        EXPECT_EQ(grid[r], Row({"5", "5", "5", "5", "5", "5"}));
 }
 
 TEST_F(SuggestionWalk, QueryTextNamesTheChosenTable) {

@@ -9,7 +9,8 @@
 #include <stdexcept>
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "babyname-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "babyname-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
     path_ = pattern;
 }
@@ -21,7 +22,8 @@ TempDir::~TempDir() {
 
 NameTable NumberedTable(const std::string& name, const std::string& column, int rows) {
     NameTable table{name, {column, "pinyin"}, {}};
-    for (int i = 1; i <= rows; ++i) table.rows.push_back({std::to_string(i), "x"});
+    for (int i = 1; i <= rows; ++i)
+        table.rows.push_back({std::to_string(i), "x"});
     return table;
 }
 

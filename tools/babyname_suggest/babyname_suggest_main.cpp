@@ -22,7 +22,8 @@ public:
 
     void Print(std::ostream& out) const {
         for (const auto& row : rows_) {
-            for (size_t i = 0; i < row.size(); ++i) out << (i ? "\t" : "") << row[i];
+            for (size_t i = 0; i < row.size(); ++i)
+                out << (i ? "\t" : "") << row[i];
             out << '\n';
         }
     }
@@ -55,15 +56,21 @@ int main(int argc, char** argv) {
         const std::string option = argv[i];
         if (i + 1 >= argc) Usage("missing value after " + option);
         const std::string value = argv[++i];
-        if (option == "--store") store = value;
-        else if (option == "--family") family = value;
-        else if (option == "--sex") sex = value;
-        else if (option == "--length") length = value;
+        if (option == "--store")
+            store = value;
+        else if (option == "--family")
+            family = value;
+        else if (option == "--sex")
+            sex = value;
+        else if (option == "--length")
+            length = value;
         else if (option == "--presses") {
-            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), presses);
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), presses);
             if (ec != std::errc() || end != value.data() + value.size() || presses < 1)
                 Usage("--presses takes a whole number of at least 1");
-        } else Usage("unknown option " + option);
+        } else
+            Usage("unknown option " + option);
     }
     if (!family || !sex || !length) Usage("--family, --sex and --length are required");
 

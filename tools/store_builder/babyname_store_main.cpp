@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
             if (entry.path().extension() == ".tsv") files.push_back(entry.path().string());
         std::sort(files.begin(), files.end());
         std::vector<NameTable> tables;
-        for (const auto& file : files) tables.push_back(ReadNameListFile(file));
+        for (const auto& file : files)
+            tables.push_back(ReadNameListFile(file));
         WriteNameStore(argv[1], naming::kNameStorePassword, tables);
         for (const auto& table : tables)
             std::cout << table.name << ": " << table.rows.size() << " names\n";
