@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Usage: e2e-window.sh [BUILD_DIR] [OUT_DIR]
+# Drives the built program in a real X window under Xvfb: types a family name, presses
+# 开始取名 and checks that the grid fills with blue names. Screenshots go to OUT_DIR.
+set -euo pipefail
+build=$(realpath "${1:-build}")
+out=$(realpath -m "${2:-$build/e2e}")
+mkdir -p "$out"
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+QT_QPA_PLATFORM=xcb "$build/babyname" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '宝宝取名' | head -n 1)
+sleep 0.5
+shot() { import -window "$window" "$out/$1.png"; }
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+
+# Counts the pixels of the grid's area (8,160 505x401) that are drawn in the names' blue.
+blue_pixels() {
+  convert "$1" -crop 505x401+8+160 +repage -fx 'b>0.7 && r<0.35 && g<0.35 ? 1 : 0' \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+shot start
+[ "$(blue_pixels "$out/start.png")" -eq 0 ] || { echo "e2e: the grid is not empty at start"; exit 1; }
+
+click 100 41          # the family-name entry inside the group (8+80+12, 8+24+9)
+xdotool type --delay 80 '李'
+click 48 132          # 开始取名
+shot grid
+names=$(blue_pixels "$out/grid.png")
+echo "e2e: $names blue pixels in the grid after 开始取名"
+[ "$names" -gt 2000 ] || { echo "e2e: the grid did not fill"; exit 1; }
+echo "e2e: passed; screenshots in $out"
