@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
+  desktop-file-utils appstream dpkg-dev file
   python3
 )
 

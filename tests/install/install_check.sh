@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Usage: install_check.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$(realpath "$1")
+source=$(realpath "$2")
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+fail() { echo "install check: $*" >&2; exit 1; }
+
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+root=$stage/usr
+id=com.example.babyname
+
+# The program folder holds the program and its store; the commands are links into it.
+[ -x "$root/lib/babyname/babyname" ] || fail "no program in the program folder"
+[ -f "$root/lib/babyname/config/tarnwick.dat" ] || fail "no name store beside the program"
+for command in babyname babyname-suggest; do
+  [ -L "$root/bin/$command" ] || fail "bin/$command is not a link"
+  [ "$(realpath "$root/bin/$command")" = "$root/lib/babyname/$command" ] || fail "bin/$command points elsewhere"
+done
+
+desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net --pedantic "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+for size in 16 32 48 64 128 256; do
+  icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "icon $size"
+done
+
+# The installed tools, through the links on the PATH.
+grid=$("$root/bin/babyname-suggest" --family 王 --sex 女 --length 三字)
+[ "$(printf '%s\n' "$grid" | wc -l)" -eq 11 ] || fail "babyname-suggest printed no grid"
+if [ -e "$root/bin/lunarcal" ]; then
+  "$root/bin/lunarcal" --tsv 2024-02-10 | grep -q $'\t' || fail "lunarcal"
+fi
+
+# The installed program, in a real window: a press fills the grid from the installed store.
+mkdir -p "$stage/run"
+ln -s "$root/bin/babyname" "$stage/run/babyname"
+bash "$source/scripts/e2e-window.sh" "$stage/run" "$stage/run/shots" >/dev/null || fail "installed program"
+
+# The package holds exactly the installed files.
+(cd "$build" && cpack -G DEB >/dev/null) || fail "cpack"
+deb=$(ls -t "$build"/babyname_*.deb | head -n 1)
+listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/lib/babyname/babyname ./usr/lib/babyname/config/tarnwick.dat \
+            ./usr/bin/babyname ./usr/bin/babyname-suggest ./usr/share/applications/$id.desktop \
+            ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/256x256/apps/$id.png; do
+  grep -qxF "$path" <<<"$listing" || fail "$path missing from the package"
+done
+stray=$(grep -vE '^\./usr/(bin|lib/babyname|share/(applications|metainfo|icons/hicolor))(/|$)|^\./(usr(/lib|/share|/share/icons)?/?)?$' <<<"$listing" || true)
+[ -z "$stray" ] || fail "unexpected files in the package: $stray"
+dpkg-deb -I "$deb" | grep -q 'Depends:.*libsqlcipher' || fail "package dependencies"
+echo "install check: passed"
