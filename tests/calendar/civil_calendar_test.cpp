@@ -11,7 +11,8 @@ using namespace calendar;
 
 TEST(CivilCalendar, ReformSwitchesCalendarsWithoutGap) {
     EXPECT_EQ(CalendarKind(1582, 10, 4), 1);
-    for (int d = 5; d <= 14; ++d) EXPECT_EQ(CalendarKind(1582, 10, d), 0) << d;
+    for (int d = 5; d <= 14; ++d)
+        EXPECT_EQ(CalendarKind(1582, 10, d), 0) << d;
     EXPECT_EQ(CalendarKind(1582, 10, 15), 2);
     EXPECT_EQ(CalendarKind(1582, 9, 30), 1);
 

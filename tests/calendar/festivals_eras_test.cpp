@@ -16,7 +16,9 @@ TDateTime Date(int y, int m, int d) {
     return t;
 }
 
-std::string_view Solar(int y, int m, int d) { return SolarFestivalOf(d, Date(y, m, d)); }
+std::string_view Solar(int y, int m, int d) {
+    return SolarFestivalOf(d, Date(y, m, d));
+}
 
 } // namespace
 

@@ -73,9 +73,9 @@ TEST(LunarDate, LunarNewYearsOfManyYears) {
                     {2021, 2, 12}, {2022, 2, 1},  {2023, 1, 22}, {2025, 1, 29}, {2026, 2, 17},
                     {2030, 2, 3},  {2050, 1, 23}, {2100, 2, 9}};
     for (const auto& n : newYears) {
-        EXPECT_EQ(Civil(n.year, 1, 1, false),
-                  std::to_string(n.year) + "-" + std::to_string(n.month) + "-" +
-                      std::to_string(n.day));
+        EXPECT_EQ(Civil(n.year, 1, 1, false), std::to_string(n.year) + "-" +
+                                                  std::to_string(n.month) + "-" +
+                                                  std::to_string(n.day));
         EXPECT_EQ(Lunar(n.year, n.month, n.day), std::to_string(n.year) + " 1 1");
     }
 }
@@ -99,8 +99,8 @@ TEST(LunarDate, ReformDates) {
 
 TEST(LunarDate, ReverseConversion) {
     EXPECT_EQ(Civil(2023, 2, 1, true), "2023-3-22");
-    EXPECT_EQ(Civil(2023, 3, 1, true), "fail"); // 2023 has no leap third month
-    EXPECT_EQ(Civil(2024, 1, 30, false), "fail");   // a 29-day month
+    EXPECT_EQ(Civil(2023, 3, 1, true), "fail");   // 2023 has no leap third month
+    EXPECT_EQ(Civil(2024, 1, 30, false), "fail"); // a 29-day month
     EXPECT_EQ(Civil(2025, 11, 13, false), "2026-1-1");
     EXPECT_EQ(Civil(2100, 1, 1, false), "2100-2-9");
     EXPECT_EQ(Civil(INT32_MAX, 1, 1, false), "fail");

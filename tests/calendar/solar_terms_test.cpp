@@ -21,10 +21,10 @@ TDateTime Date(int y, int m, int d) {
 
 TEST(SolarTerms, TheTermsOf2024) {
     // Month and day of the 24 terms from minor cold to the winter solstice (Beijing time).
-    const int expected[24][2] = {{1, 6},  {1, 20},  {2, 4},   {2, 19},  {3, 5},   {3, 20},
-                                 {4, 4},  {4, 19},  {5, 5},   {5, 20},  {6, 5},   {6, 21},
-                                 {7, 6},  {7, 22},  {8, 7},   {8, 22},  {9, 7},   {9, 22},
-                                 {10, 8}, {10, 23}, {11, 7},  {11, 22}, {12, 6},  {12, 21}};
+    const int expected[24][2] = {{1, 6},  {1, 20},  {2, 4},  {2, 19},  {3, 5},  {3, 20},
+                                 {4, 4},  {4, 19},  {5, 5},  {5, 20},  {6, 5},  {6, 21},
+                                 {7, 6},  {7, 22},  {8, 7},  {8, 22},  {9, 7},  {9, 22},
+                                 {10, 8}, {10, 23}, {11, 7}, {11, 22}, {12, 6}, {12, 21}};
     for (int i = 0; i < 24; ++i) {
         int month = 0, day = 0;
         ASSERT_TRUE(SolarTermDate(2024, i, month, day));
