@@ -22,15 +22,6 @@ TChnCal Updated(int y, int m, int d) {
 
 } // namespace
 
-TEST(ChnCal, FreshRecordIsEmpty) {
-    const TChnCal cal;
-    EXPECT_EQ(cal.LunarYear, 0);
-    EXPECT_EQ(cal.LunarMonth, 0);
-    EXPECT_EQ(cal.DateTime, 0.0);
-    EXPECT_TRUE(cal.CnDay.empty());
-    EXPECT_TRUE(cal.Era.empty());
-}
-
 TEST(ChnCal, LunarNewYearsDay) {
     const TChnCal cal = Updated(2024, 2, 10);
     EXPECT_EQ(cal.LunarYear, 2024);

@@ -102,7 +102,8 @@ void DateTimes(FuzzedDataProvider& in) {
 void CommandLine(FuzzedDataProvider& in) {
     std::vector<std::string> args;
     const int count = in.ConsumeIntegralInRange(0, 5);
-    for (int i = 0; i < count; ++i) args.push_back(in.ConsumeRandomLengthString(24));
+    for (int i = 0; i < count; ++i)
+        args.push_back(in.ConsumeRandomLengthString(24));
     // Keep each run short: a --tsv range is cut to its first date.
     if (args.size() > 2 && args[0] == "--tsv") args.resize(2);
     static std::FILE* sink = std::fopen("/dev/null", "w");
