@@ -54,6 +54,16 @@ void Engine(FuzzedDataProvider& in) {
     SplitCycle(in.ConsumeIntegral<int>(), stem, branch);
     CycleOf(in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>());
     LunarDayName(in.ConsumeIntegral<int>());
+    const int weekday = DayOfWeekOf(year, month, day);
+    Check(weekday >= 1 && weekday <= 7, "weekday");
+    TDateTime encoded = 0;
+    if (TryEncodeDate(year, month, day, encoded)) {
+        const int week = IsoWeekOf(year, month, day);
+        Check(week >= 1 && week <= 53, "ISO week");
+        int y = 0, m = 0, d = 0;
+        Check(DecodeDate(encoded, y, m, d) && y == year && m == month && d == day,
+              "encoded dates decode back");
+    }
 
     const std::int64_t number = DayNumber(year, month, day);
     int y = 0, m = 0, d = 0;
