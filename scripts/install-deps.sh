@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev
   libsqlcipher-dev sqlcipher
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file

@@ -15,3 +15,6 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 bash scripts/build.sh build-asan -DBABYNAME_SANITIZE=ON -DBABYNAME_BENCH=OFF
 (cd build-asan && ctest --output-on-failure -j2)
+
+# A short run of the calendar engine's fuzzer (clang, libFuzzer + ASan + UBSan).
+bash scripts/fuzz-calendar.sh 20
