@@ -84,7 +84,8 @@ void WriteNameStore(const std::string& path, const std::string& password,
         Database db(temp.string());
         db.Exec("PRAGMA key = " + QuoteLiteral(password) + ";");
         db.Exec("BEGIN;");
-        for (const auto& table : tables) WriteTable(db, table);
+        for (const auto& table : tables)
+            WriteTable(db, table);
         db.Exec("COMMIT;");
     }
     fs::rename(temp, target);
