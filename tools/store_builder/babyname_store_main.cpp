@@ -1,6 +1,7 @@
 // babyname-store OUTPUT LIST_DIR: builds the encrypted name store from the name lists
-// (one <table>.tsv per table) in LIST_DIR.
+// (one <table>.tsv per table) in LIST_DIR, each table's rows in its fixed shuffled order.
 #include "name_store_writer.h"
+#include "row_order.h"
 
 #include "naming/name_store.h"
 
@@ -19,8 +20,10 @@ int main(int argc, char** argv) {
             if (entry.path().extension() == ".tsv") files.push_back(entry.path().string());
         std::sort(files.begin(), files.end());
         std::vector<NameTable> tables;
-        for (const auto& file : files)
+        for (const auto& file : files) {
             tables.push_back(ReadNameListFile(file));
+            ShuffleRows(tables.back());
+        }
         WriteNameStore(argv[1], naming::kNameStorePassword, tables);
         for (const auto& table : tables)
             std::cout << table.name << ": " << table.rows.size() << " names\n";
