@@ -35,11 +35,21 @@ blue_pixels() {
 shot start
 [ "$(blue_pixels "$out/start.png")" -eq 0 ] || { echo "e2e: the grid is not empty at start"; exit 1; }
 
+# Waits up to 10 s for a condition on fresh screenshots: the window may be slow to repaint
+# on a busy machine.
+wait_for() {
+  local name=$1 condition=$2
+  for _ in $(seq 50); do
+    shot "$name"
+    eval "$condition" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 click 100 41          # the family-name entry inside the group (8+80+12, 8+24+9)
 xdotool type --delay 80 '李'
 click 48 132          # 开始取名
-shot grid
-names=$(blue_pixels "$out/grid.png")
-echo "e2e: $names blue pixels in the grid after 开始取名"
-[ "$names" -gt 2000 ] || { echo "e2e: the grid did not fill"; exit 1; }
+wait_for grid '[ "$(blue_pixels "$out/grid.png")" -gt 2000 ]' || { echo "e2e: the grid did not fill"; exit 1; }
+echo "e2e: $(blue_pixels "$out/grid.png") blue pixels in the grid after 开始取名"
 echo "e2e: passed; screenshots in $out"
