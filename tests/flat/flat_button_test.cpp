@@ -1,6 +1,7 @@
 #include "flat/flat_button.h"
 #include "flat_test_support.h"
 
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -376,4 +377,37 @@ TEST(FlatButtonHover, SharedTimerTracksOneButtonAtATime) {
     if (before == 0) {
         EXPECT_EQ(TFlatButton::HoverTimer(), nullptr);
     }
+}
+
+namespace {
+// A parent whose own painting is a solid colour different from its Color.
+class Painted : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(10, 20, 30));
+    }
+};
+} // namespace
+
+TEST(FlatButtonLook, TransparentModesShowTheParent) {
+    Painted parent;
+    parent.resize(100, 50);
+    gdi::SetControlColor(&parent, kFace);
+    auto* b = new TFlatButton(&parent);
+    b->setGeometry(10, 10, 30, 20);
+    b->setTransparentMode(tmAlways);
+    EXPECT_EQ(Px(Render(b), 5, 5), RGB(10, 20, 30));
+    b->setTransparentMode(tmNotFocused);
+    EXPECT_EQ(Px(Render(b), 5, 5), RGB(10, 20, 30));
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(b, &in); // hovered: the face colour again
+    EXPECT_EQ(Px(Render(b), 5, 5), b->colorFocused());
+    b->setTransparentMode(tmNone);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(b, &out);
+    EXPECT_EQ(Px(Render(b), 5, 5), kFace);
 }
