@@ -137,7 +137,6 @@ TEST(FlatGroupBoxLook, TransparentShowsTheParent) {
 TEST(FlatGroupBoxBehaviour, AcceleratorFocusesTheBoxItself) {
     Form f;
     f.box->setCaption("&Entries");
-    f.box->setFocusPolicy(Qt::ClickFocus);
     auto* edit = new TFlatEdit(f.box);
     edit->setGeometry(10, 20, 80, 19);
     f.window.show();

@@ -1,4 +1,5 @@
 // Renders the flat controls into PNG files, for looking at them: flat_demo OUTDIR
+// With a second argument (milliseconds) the window stays on screen instead.
 #include "flat/flat_button.h"
 #include "flat/flat_combo_box.h"
 #include "flat/flat_edit.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 using namespace flat;
 
@@ -91,7 +93,23 @@ int main(int argc, char** argv) {
     off->setCaption(QStringLiteral("Disabled"));
     off->setEnabled(false);
 
+    auto* seeThrough = new TFlatButton(box);
+    seeThrough->setGeometry(380, 40, 81, 25);
+    seeThrough->setCaption(QStringLiteral("See &through"));
+    seeThrough->setTransparentMode(tmAlways);
+    auto* latched = new TFlatButton(&form);
+    latched->setGeometry(190, 170, 81, 25);
+    latched->setGroupIndex(1);
+    latched->setCaption(QStringLiteral("Latched"));
+    latched->setDown(true);
+
+    form.setWindowTitle(QStringLiteral("flat demo"));
     form.show();
+    if (argc > 2) {
+        // Stay on screen for the given number of milliseconds, for a real-window photo.
+        QTimer::singleShot(QString(argv[2]).toInt(), &app, &QApplication::quit);
+        return app.exec();
+    }
     QApplication::processEvents();
     QImage shot(form.size(), QImage::Format_RGB32);
     form.render(&shot);
