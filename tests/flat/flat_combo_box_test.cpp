@@ -74,7 +74,10 @@ TEST(FlatComboLook, DroppedDownArrowPointsUp) {
     int drops = 0;
     f.combo->OnDropDown = [&](QObject*) { ++drops; };
     f.combo->itemsAdd("a");
-    f.combo->showPopup();
+    QTest::mouseClick(f.combo, Qt::LeftButton, {}, QPoint(20, 10)); // the edit: no list
+    EXPECT_FALSE(f.combo->droppedDown());
+    QTest::mouseClick(f.combo, Qt::LeftButton, {}, QPoint(34, 10)); // the flat button
+    ASSERT_TRUE(f.combo->droppedDown());
     EXPECT_TRUE(f.combo->droppedDown());
     EXPECT_TRUE(f.combo->IsActive());
     EXPECT_EQ(drops, 1);
