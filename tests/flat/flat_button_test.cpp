@@ -411,3 +411,12 @@ TEST(FlatButtonLook, TransparentModesShowTheParent) {
     QApplication::sendEvent(b, &out);
     EXPECT_EQ(Px(Render(b), 5, 5), kFace);
 }
+
+TEST(FlatButtonMouse, ClickHandlerMayDeleteTheButton) {
+    Form f;
+    TFlatButton* b = f.Add(0, 0, 20, 10);
+    b->OnClick = [b](QObject*) { delete b; };
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(f.window.findChildren<TFlatButton*>().isEmpty());
+}
