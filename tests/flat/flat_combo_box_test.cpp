@@ -172,6 +172,8 @@ TEST(FlatComboItems, AddingItemsKeepsTextAndIndex) {
     EXPECT_TRUE(f.combo->wasActive());
     QTest::keyClicks(f.combo->lineEdit(), "x");
     EXPECT_EQ(changes, 1);
+    QTest::keyClick(f.combo->lineEdit(), Qt::Key_Return); // typed text is not added
+    EXPECT_EQ(f.combo->count(), 0);
 }
 
 TEST(FlatComboItems, FontChangeResetsItemHeight) {
