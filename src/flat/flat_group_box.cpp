@@ -1,0 +1,209 @@
+#include "flat/flat_group_box.h"
+
+#include "gdi/control_color.h"
+
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcutEvent>
+
+namespace flat {
+
+TFlatGroupBox::TFlatGroupBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(0, 0, 185, 105);
+    gdi::SetControlColor(this, parent ? gdi::ControlColor(parent) : gdi::clWindow);
+}
+
+TColor TFlatGroupBox::color() const {
+    return gdi::ControlColor(this);
+}
+
+void TFlatGroupBox::setColor(TColor c) {
+    ParentColor = false;
+    gdi::SetControlColor(this, c);
+}
+
+void TFlatGroupBox::setParentColor(bool v) {
+    if (ParentColor == v) return;
+    ParentColor = v;
+    if (v && parentWidget() != nullptr)
+        gdi::SetControlColor(this, gdi::ControlColor(parentWidget()));
+}
+
+void TFlatGroupBox::setTransparent(bool v) {
+    Transparent = v;
+    update();
+}
+
+void TFlatGroupBox::setColorBorder(TColor c) {
+    ColorBorder = c;
+    update();
+}
+
+void TFlatGroupBox::setBorder(TGroupBoxBorder b) {
+    Border = b;
+    update();
+}
+
+void TFlatGroupBox::setAdvColorBorder(TAdvColors v) {
+    AdvColorBorder = v;
+    ApplyAdvColors();
+    update();
+}
+
+void TFlatGroupBox::setUseAdvColors(bool v) {
+    if (UseAdvColors == v) return;
+    UseAdvColors = v;
+    setParentColor(v);
+    ApplyAdvColors();
+    update();
+}
+
+void TFlatGroupBox::ApplyAdvColors() {
+    if (UseAdvColors) ColorBorder = DeriveAdvColor(color(), ColorBorder, AdvColorBorder, true);
+}
+
+void TFlatGroupBox::setCaption(const QString& c) {
+    Caption = c;
+    UpdateAccelerator();
+    update();
+}
+
+void TFlatGroupBox::setFontColor(TColor c) {
+    FontColor = c;
+    update();
+}
+
+void TFlatGroupBox::UpdateAccelerator() {
+    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
+    shortcutId_ = 0;
+    const QChar ch = AcceleratorChar(Caption);
+    if (!ch.isNull()) shortcutId_ = grabShortcut(QKeySequence(Qt::ALT | ch.toUpper().unicode()));
+}
+
+bool TFlatGroupBox::event(QEvent* e) {
+    const auto t = e->type();
+    if (t == gdi::ParentColorChangedEvent() || t == QEvent::ParentChange) {
+        if (ParentColor && parentWidget() != nullptr)
+            gdi::SetControlColor(this, gdi::ControlColor(parentWidget()));
+        if (t != QEvent::ParentChange && UseAdvColors) {
+            setParentColor(true);
+            ApplyAdvColors();
+        }
+        update();
+        return QWidget::event(e);
+    }
+    if (t == gdi::SysColorChangedEvent()) {
+        if (UseAdvColors) {
+            setParentColor(true);
+            ApplyAdvColors();
+        }
+        update();
+        return true; // the framework's own handling is not wanted
+    }
+    if (t == QEvent::Shortcut) {
+        auto* se = static_cast<QShortcutEvent*>(e);
+        if (shortcutId_ != 0 && se->shortcutId() == shortcutId_) {
+            // The box itself takes the focus, not its first child.
+            if (isEnabled() && isVisible()) setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+void TFlatGroupBox::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange || e->type() == QEvent::FontChange) update();
+}
+
+void TFlatGroupBox::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    if (Transparent) update();
+}
+
+void TFlatGroupBox::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (Transparent) update();
+}
+
+void TFlatGroupBox::mouseReleaseEvent(QMouseEvent* e) {
+    QWidget::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && OnClick)
+        OnClick(this);
+}
+
+void TFlatGroupBox::mouseDoubleClickEvent(QMouseEvent* e) {
+    QWidget::mouseDoubleClickEvent(e);
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TFlatGroupBox::paintEvent(QPaintEvent*) {
+    const QImage img = RenderBox();
+    QPainter p(this);
+    p.drawImage(0, 0, img);
+}
+
+QImage TFlatGroupBox::RenderBox() {
+    const TRect cr{0, 0, width(), height()};
+    QImage bmp(std::max(1, cr.Right), std::max(1, cr.Bottom), QImage::Format_RGB32);
+    bmp.fill(Qt::white);
+    TCanvas c(&bmp);
+    c.Font = font();
+    c.FontColor = FontColor;
+
+    TRect measure{0, 0, 0, 0};
+    int th = 0, tw = 0;
+    if (!Caption.isEmpty()) {
+        c.DrawText(Caption, measure, gdi::DT_CALCRECT | gdi::DT_SINGLELINE);
+        th = measure.Height();
+        tw = measure.Width();
+    } else {
+        th = c.TextHeight(QString());
+    }
+    const TRect captionRect{cr.Left + 10, cr.Top, cr.Right - 10, cr.Top + th};
+
+    if (Transparent) {
+        c.FillRect(cr, color());
+        PaintParentBackground(this, c);
+    } else {
+        c.FillRect(cr, color());
+    }
+
+    c.Pen.Color = ColorBorder;
+    c.Pen.Width = 1;
+    c.Pen.Style = gdi::psSolid;
+    const int y = cr.Top + th / 2;
+    if (Border == brFull) {
+        c.Polyline({{cr.Left + 5, y},
+                    {cr.Left, y},
+                    {cr.Left, cr.Bottom - 1},
+                    {cr.Right - 1, cr.Bottom - 1},
+                    {cr.Right - 1, y},
+                    {cr.Left + 12 + tw, y}});
+    } else {
+        c.Polyline({{cr.Left + 5, y}, {cr.Left, y}});
+        c.Polyline({{cr.Right - 1, y}, {cr.Left + 12 + tw, y}});
+    }
+
+    if (!Caption.isEmpty()) {
+        c.Brush.Style = gdi::bsClear;
+        if (isEnabled()) {
+            TRect r = captionRect;
+            c.DrawText(Caption, r, gdi::DT_SINGLELINE);
+        } else {
+            TRect r = captionRect;
+            r.Offset(1, 1);
+            c.FontColor = gdi::clBtnHighlight;
+            c.DrawText(Caption, r, gdi::DT_SINGLELINE);
+            r = captionRect;
+            c.FontColor = gdi::clBtnShadow;
+            c.DrawText(Caption, r, gdi::DT_SINGLELINE);
+        }
+    }
+    c.End();
+    return bmp;
+}
+
+} // namespace flat

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "calendar/date_time.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace lunarcal {
+
+// Exit statuses: 0 done, 1 the asked-for date does not exist, 2 bad input.
+constexpr int kExitOk = 0;
+constexpr int kExitNoDate = 1;
+constexpr int kExitBadInput = 2;
+
+// Runs the command line (without the program name); `today` is the date shown when none is
+// given. Results go to out, the one-line messages to err.
+int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+        calendar::TDateTime today);
+
+} // namespace lunarcal
