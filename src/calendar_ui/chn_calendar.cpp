@@ -1,5 +1,7 @@
 #include "calendar_ui/chn_calendar.h"
 
+#include "gdi/fonts.h"
+
 #include <QEvent>
 #include <QMenu>
 #include <QResizeEvent>
