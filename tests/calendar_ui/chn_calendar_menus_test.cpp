@@ -1,0 +1,143 @@
+#include "calendar_test_support.h"
+
+#include "calendar/chn_cal.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+namespace calendar_ui::testing {
+namespace {
+
+QAction* Item(QMenu* menu, const QString& name) {
+    for (QAction* a : menu->actions())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+QMenu* Submenu(QMenu* menu, const QString& name) {
+    QAction* a = Item(menu, name);
+    return a ? a->menu() : nullptr;
+}
+
+class ChnCalendarMenusTest : public ::testing::Test {
+protected:
+    void SetUp() override { cal = ShownCalendar(); }
+    std::unique_ptr<TChnCalendar> cal;
+};
+
+TEST_F(ChnCalendarMenusTest, MonthMenuItems) {
+    const QList<QAction*> items = cal->MonthMenu->actions();
+    ASSERT_EQ(items.size(), 14);
+    EXPECT_EQ(items[0]->objectName(), "MenuMonth_ToDay");
+    EXPECT_EQ(items[0]->text(), "今日");
+    EXPECT_TRUE(items[0]->font().bold());
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[1]->objectName(), "MenuMonth_ToDay_");
+    const QLocale locale(QLocale::Chinese, QLocale::China);
+    for (int i = 1; i <= 12; ++i) {
+        QAction* a = items[i + 1];
+        EXPECT_EQ(a->objectName(), QStringLiteral("MenuMonth_%1").arg(i - 1));
+        EXPECT_EQ(a->text(), locale.monthName(i));
+        EXPECT_EQ(a->data().toInt(), i);
+        EXPECT_FALSE(a->font().bold());
+    }
+}
+
+TEST_F(ChnCalendarMenusTest, YearMenuItems) {
+    const QList<QAction*> items = cal->YearMenu->actions();
+    ASSERT_EQ(items.size(), 24);
+    EXPECT_EQ(items[0]->objectName(), "MenuYear_ToDay");
+    EXPECT_TRUE(items[0]->font().bold());
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->text(), "历史日期");
+    EXPECT_TRUE(items[3]->isSeparator());
+    EXPECT_EQ(items[3]->objectName(), "MenuYear_ToDay_2");
+    for (int i = 0; i < 20; ++i) {
+        const int decade = 1900 + 10 * i;
+        QAction* a = items[4 + i];
+        EXPECT_EQ(a->objectName(), QStringLiteral("MenuYear_%1").arg(decade));
+        ASSERT_NE(a->menu(), nullptr);
+        const QList<QAction*> years = a->menu()->actions();
+        ASSERT_EQ(years.size(), 10);
+        EXPECT_EQ(years.front()->data().toInt(), decade);
+        EXPECT_EQ(years.back()->text(), QString::number(decade + 9));
+        EXPECT_EQ(years.back()->objectName(), QStringLiteral("MenuYear_%1").arg(decade + 9));
+    }
+
+    const QList<QAction*> centuries = items[2]->menu()->actions();
+    ASSERT_EQ(centuries.size(), 19);
+    EXPECT_EQ(centuries.front()->text(), "0");
+    EXPECT_EQ(centuries.back()->text(), "1800");
+    EXPECT_EQ(centuries.back()->objectName(), "MenuYear_History_1810");
+    const QList<QAction*> last = centuries.back()->menu()->actions();
+    ASSERT_EQ(last.size(), 10);
+    EXPECT_EQ(last.front()->data().toInt(), 1810);
+    EXPECT_EQ(last.back()->data().toInt(), 1900);
+    EXPECT_EQ(last.back()->objectName(), "MenuYear_History_1900");
+}
+
+TEST_F(ChnCalendarMenusTest, ChoosingAMonthKeepsYearAndDayWherePossible) {
+    cal->SetDateTime(DateOf(2005, 1, 31));
+    Item(cal->MonthMenu, "MenuMonth_2")->trigger(); // March
+    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2005, 3, 31}));
+    Item(cal->MonthMenu, "MenuMonth_3")->trigger(); // April
+    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2005, 4, 30}));
+    EXPECT_EQ(cal->MonthSpin->Position(), 4);
+    EXPECT_EQ(cal->MonthLabel->Caption(), "4");
+}
+
+TEST_F(ChnCalendarMenusTest, ChoosingAYear) {
+    cal->SetDateTime(DateOf(2004, 2, 29));
+    QMenu* decade = Submenu(cal->YearMenu, "MenuYear_1900");
+    ASSERT_NE(decade, nullptr);
+    decade->actions().front()->trigger();
+    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{1900, 2, 28}));
+
+    QMenu* century = Submenu(Submenu(cal->YearMenu, "MenuYear_History"), "MenuYear_History_10");
+    ASSERT_NE(century, nullptr);
+    century->actions().front()->trigger();
+    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{10, 2, 28}));
+    EXPECT_EQ(cal->YearLabel->Caption(), "10");
+    calendar::TChnCal record;
+    record.Update(DateOf(10, 2, 28));
+    ASSERT_FALSE(record.Era.empty());
+    EXPECT_TRUE(cal->InfoLabel->Caption().startsWith(QString::fromStdString(record.Era) + " 农历"));
+}
+
+TEST_F(ChnCalendarMenusTest, TodayItemsAndLinkSetNowWithTheTime) {
+    std::vector<QAction*> todays = {Item(cal->MonthMenu, "MenuMonth_ToDay"),
+                                    Item(cal->YearMenu, "MenuYear_ToDay")};
+    for (QAction* a : todays) {
+        cal->SetDateTime(DateOf(1999, 9, 9));
+        a->trigger();
+        EXPECT_LT(std::abs(cal->DateTime() - calendar::Now()), 1.0 / 24 / 60);
+    }
+    cal->SetDateTime(DateOf(1999, 9, 9));
+    QTest::mouseClick(cal->TodayLabel, Qt::LeftButton);
+    EXPECT_LT(std::abs(cal->DateTime() - calendar::Now()), 1.0 / 24 / 60);
+}
+
+TEST_F(ChnCalendarMenusTest, TitleLabels) {
+    cal->SetDateTime(DateOf(2005, 1, 1));
+    const int right = cal->MonthLabel->geometry().right();
+    cal->SetDateTime(DateOf(2005, 12, 1));
+    EXPECT_EQ(cal->MonthLabel->geometry().right(), right);
+    EXPECT_LT(cal->MonthLabel->x(), 34);
+    EXPECT_EQ(cal->YearLabel->pos(), QPoint(120, 0));
+    EXPECT_EQ(cal->InfoLabel->pos(), QPoint(10, 236));
+    EXPECT_EQ(cal->TodayLabel->Caption(), "今天");
+    EXPECT_TRUE(cal->TodayLabel->font().underline());
+    EXPECT_EQ(cal->MonthLabel->PopupMenu, cal->MonthMenu);
+    EXPECT_EQ(cal->YearUnitLabel->PopupMenu, cal->YearMenu);
+    EXPECT_EQ(cal->TodayLabel->PopupMenu, nullptr);
+
+    EXPECT_EQ(cal->ColorTitleYear(), 0xFF0000);
+    cal->SetColorTitleYear(0x00FF00);
+    EXPECT_EQ(cal->YearLabel->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(cal->ColorTitleSelected(), 0x808080);
+}
+
+} // namespace
+} // namespace calendar_ui::testing
