@@ -50,26 +50,32 @@ void SetDate(benchmark::State& state, bool picture, int firstYear) {
     cal.setAttribute(Qt::WA_DontShowOnScreen);
     cal.show();
     if (picture) {
-        cal.SetCenter(true);
-        cal.SetBackGround(Picture());
+        cal.setCenter(true);
+        cal.setBackGround(Picture());
     }
     int i = 0;
     for (auto _ : state) {
-        cal.SetDateTime(DateOf(firstYear + i % 2, 1 + i % 12, 15));
+        cal.setDateTime(DateOf(firstYear + i % 2, 1 + i % 12, 15));
         ++i;
     }
 }
 
-void BM_SetDate(benchmark::State& state) { SetDate(state, false, 2024); }
-void BM_SetDateWithPicture(benchmark::State& state) { SetDate(state, true, 2024); }
-void BM_SetDateBefore1949(benchmark::State& state) { SetDate(state, false, 1900); }
+void BM_SetDate(benchmark::State& state) {
+    SetDate(state, false, 2024);
+}
+void BM_SetDateWithPicture(benchmark::State& state) {
+    SetDate(state, true, 2024);
+}
+void BM_SetDateBefore1949(benchmark::State& state) {
+    SetDate(state, false, 1900);
+}
 
 void BM_PaintGrid(benchmark::State& state) {
     App();
     calendar_ui::TChnCalendar cal;
     cal.setAttribute(Qt::WA_DontShowOnScreen);
     cal.show();
-    cal.SetDateTime(DateOf(2024, 2, 10));
+    cal.setDateTime(DateOf(2024, 2, 10));
     QImage target(cal.DayGrid->size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter p(&target);
@@ -85,9 +91,10 @@ void BM_RenderWholeCalendar(benchmark::State& state) {
     calendar_ui::TChnCalendar cal;
     cal.setAttribute(Qt::WA_DontShowOnScreen);
     cal.show();
-    cal.SetDateTime(DateOf(2024, 2, 10));
+    cal.setDateTime(DateOf(2024, 2, 10));
     QImage target(cal.size(), QImage::Format_RGB32);
-    for (auto _ : state) cal.render(&target);
+    for (auto _ : state)
+        cal.render(&target);
 }
 
 } // namespace

@@ -8,7 +8,9 @@ namespace calendar_ui {
 namespace {
 
 // Nearest integer, halves to the even neighbour.
-int Nearest(double x) { return int(std::nearbyint(x)); }
+int Nearest(double x) {
+    return int(std::nearbyint(x));
+}
 
 } // namespace
 
@@ -24,9 +26,9 @@ bool FillGradient(gdi::TCanvas& canvas, const gdi::TRect& r, int n, std::uint8_t
     for (int i = 0; i < n; ++i) {
         const gdi::TColor c = gdi::RGB(ar + Nearest((i + 1) * stepR), ag + Nearest((i + 1) * stepG),
                                        ab + Nearest((i + 1) * stepB));
-        gdi::TRect band = direction == 0
-                              ? gdi::TRect{0, Nearest(i * size), r.Width(), Nearest((i + 1) * size)}
-                              : gdi::TRect{Nearest(i * size), 0, Nearest((i + 1) * size), r.Height()};
+        gdi::TRect band =
+            direction == 0 ? gdi::TRect{0, Nearest(i * size), r.Width(), Nearest((i + 1) * size)}
+                           : gdi::TRect{Nearest(i * size), 0, Nearest((i + 1) * size), r.Height()};
         band.Offset(r.Left, r.Top);
         canvas.FillRect(band, c);
     }

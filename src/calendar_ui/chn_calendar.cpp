@@ -24,20 +24,20 @@ TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
 
     YearSpin = new TUpDown(this);
     YearSpin->move(220, 10);
-    YearSpin->SetRange(1, 2100);
+    YearSpin->setRange(1, 2100);
     YearSpin->OnClick = [this](QObject*, TUDBtnType) { YearSpinClick(); };
     MonthSpin = new TUpDown(this);
     MonthSpin->move(60, 10);
     // 0 and 13 stand for the months either side of the shown year.
-    MonthSpin->SetRange(0, 13);
+    MonthSpin->setRange(0, 13);
     MonthSpin->OnClick = [this](QObject*, TUDBtnType) { MonthSpinClick(); };
 
     CreateTitle();
 
     DayGrid = new TDayGrid(this);
     DayGrid->setGeometry(8, 40, 298, 186);
-    DayGrid->SetColCount(9);
-    DayGrid->SetRowCount(7);
+    DayGrid->setColCount(9);
+    DayGrid->setRowCount(7);
     DayGrid->OnDrawCell = [this](gdi::TCanvas& canvas, int c, int r, const gdi::TRect& rect,
                                  TGridDrawState state) { DrawDayCell(canvas, c, r, rect, state); };
     DayGrid->OnSelectCell = [this](int c, int r) { return GridSelectCell(c, r); };
@@ -69,15 +69,15 @@ TChnCalendar::~TChnCalendar() = default;
 
 // ---- date ---------------------------------------------------------------------------------
 
-void TChnCalendar::SetDateTime(TDateTime value) {
+void TChnCalendar::setDateTime(TDateTime value) {
     if (value == dateTime_) return;
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(value, y, m, d)) return;
-    if (y < YearSpin->Min() || y > YearSpin->Max()) return;
+    if (y < YearSpin->minimum() || y > YearSpin->maximum()) return;
 
     dateTime_ = value;
-    YearSpin->SetPosition(y);
-    MonthSpin->SetPosition(m);
+    YearSpin->setPosition(y);
+    MonthSpin->setPosition(m);
 
     chnCal_.Update(dateTime_);
     cnMonth_ = FromStd(chnCal_.CnMonth);
@@ -107,24 +107,26 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
 
-    YearLabel->SetCaption(QString::number(y));
-    MonthLabel->SetCaption(QString::number(m));
+    YearLabel->setCaption(QString::number(y));
+    MonthLabel->setCaption(QString::number(m));
 
-    for (int k = 40; k <= 42; ++k) cells_[size_t(k)].Valid = true;
+    for (int k = 40; k <= 42; ++k)
+        cells_[size_t(k)].Valid = true;
     cells_[41].DayText = FromStd(chnCal_.YearGanZhi);
     cells_[42].DayText = FromStd(chnCal_.AnimalsYear) + QStringLiteral("年");
 
     const QString lunar = QStringLiteral(" 农历") + cnDate_;
     if (y >= 1949)
-        InfoLabel->SetCaption(QStringLiteral("%1-%2-%3")
+        InfoLabel->setCaption(QStringLiteral("%1-%2-%3")
                                   .arg(y, 4, 10, QLatin1Char('0'))
                                   .arg(m, 2, 10, QLatin1Char('0'))
                                   .arg(d, 2, 10, QLatin1Char('0')) +
                               lunar);
     else
-        InfoLabel->SetCaption(FromStd(chnCal_.Era) + lunar);
+        InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar);
 
-    for (auto& t : weekNumTexts_) t.clear();
+    for (auto& t : weekNumTexts_)
+        t.clear();
     for (int k = 1; k <= 37; ++k) {
         TDayCell& cell = cells_[size_t(k)];
         cell.Valid = false;
@@ -180,8 +182,8 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
             cells_[40].DayText = FromStd(chnCal_.Constellation);
             if (moveCurrent) {
                 innerSelect_ = true;
-                DayGrid->SetRow((k - 1) / 7 + 1);
-                DayGrid->SetCol((k - 1) % 7 + 1);
+                DayGrid->setRow((k - 1) / 7 + 1);
+                DayGrid->setCol((k - 1) % 7 + 1);
                 innerSelect_ = false;
             }
         }
@@ -192,40 +194,43 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
     RefreshGrid();
 }
 
-void TChnCalendar::GoToday() { SetDateTime(calendar::Now()); }
+void TChnCalendar::GoToday() {
+    setDateTime(calendar::Now());
+}
 
 // Puts the spinners back on the shown date after a step the date setter refused.
 void TChnCalendar::SyncSpinners() {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
-    YearSpin->SetPosition(y);
-    MonthSpin->SetPosition(m);
+    YearSpin->setPosition(y);
+    MonthSpin->setPosition(m);
 }
 
 void TChnCalendar::MonthSpinClick() {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
-    if (MonthSpin->Position() == 13) {
+    if (MonthSpin->position() == 13) {
         ++y;
-        YearSpin->SetPosition(y);
-        MonthSpin->SetPosition(1);
-    } else if (MonthSpin->Position() == 0) {
+        YearSpin->setPosition(y);
+        MonthSpin->setPosition(1);
+    } else if (MonthSpin->position() == 0) {
         --y;
-        YearSpin->SetPosition(y);
-        MonthSpin->SetPosition(12);
+        YearSpin->setPosition(y);
+        MonthSpin->setPosition(12);
     }
-    m = MonthSpin->Position();
-    while (d > 0 && !calendar::IsValidDate(y, m, d)) --d;
+    m = MonthSpin->position();
+    while (d > 0 && !calendar::IsValidDate(y, m, d))
+        --d;
     TDateTime t = 0;
     // Year 0 (stepping back from January of year 1) has no day at all: the date stays.
-    if (d > 0 && calendar::TryEncodeDate(y, m, d, t)) SetDateTime(t);
+    if (d > 0 && calendar::TryEncodeDate(y, m, d, t)) setDateTime(t);
     SyncSpinners();
 }
 
 void TChnCalendar::YearSpinClick() {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
-    y = YearSpin->Position();
+    y = YearSpin->position();
     TDateTime t = 0;
     while (!calendar::TryEncodeDate(y, m, d, t)) {
         if (d <= 0) {
@@ -234,7 +239,7 @@ void TChnCalendar::YearSpinClick() {
         }
         --d;
     }
-    SetDateTime(t);
+    setDateTime(t);
     SyncSpinners();
 }
 
@@ -250,19 +255,21 @@ bool TChnCalendar::GridSelectCell(int c, int r) {
     TDateTime t = 0;
     if (calendar::DecodeDate(dateTime_, y, m, d) &&
         calendar::TryEncodeDate(y, m, cells_[size_t(k)].Day, t))
-        SetDateTime(t);
+        setDateTime(t);
     else
-        SetDateTime(calendar::Now());
+        setDateTime(calendar::Now());
     if (OnDateClick && mousePressed_) OnDateClick(this);
     return true;
 }
 
-void TChnCalendar::GridMouseDown(QObject*) { mousePressed_ = true; }
+void TChnCalendar::GridMouseDown(QObject*) {
+    mousePressed_ = true;
+}
 
 void TChnCalendar::GridClick(QObject*) {
     int c = 0, r = 0;
-    if (!DayGrid->MouseToCell(DayGrid->LastMousePos(), c, r)) return;
-    if (c == DayGrid->Col() && r == DayGrid->Row() && OnDateSelect) OnDateSelect(this);
+    if (!DayGrid->MouseToCell(DayGrid->lastMousePos(), c, r)) return;
+    if (c == DayGrid->col() && r == DayGrid->row() && OnDateSelect) OnDateSelect(this);
 }
 
 // ---- layout -------------------------------------------------------------------------------
@@ -288,19 +295,23 @@ void TChnCalendar::ApplyTitleLayout(bool showTitle) {
 }
 
 void TChnCalendar::DistributeCellSizes() {
-    const int h = DayGrid->height() - DayGrid->RowHeight(0);
+    const int h = DayGrid->height() - DayGrid->rowHeight(0);
     const int q = h / 6;
-    for (int r = 1; r <= 5; ++r) DayGrid->SetRowHeight(r, q - 1);
-    DayGrid->SetRowHeight(6, h - 5 * (q - 1));
-    const int w = DayGrid->width() - DayGrid->ColWidth(0);
+    for (int r = 1; r <= 5; ++r)
+        DayGrid->setRowHeight(r, q - 1);
+    DayGrid->setRowHeight(6, h - 5 * (q - 1));
+    const int w = DayGrid->width() - DayGrid->colWidth(0);
     const int p = w / 7;
-    for (int c = 1; c <= 7; ++c) DayGrid->SetColWidth(c, p - 1);
-    DayGrid->SetColWidth(8, w - 7 * (p - 1));
+    for (int c = 1; c <= 7; ++c)
+        DayGrid->setColWidth(c, p - 1);
+    DayGrid->setColWidth(8, w - 7 * (p - 1));
 }
 
 // ---- property setters ---------------------------------------------------------------------
 
-void TChnCalendar::RefreshGrid() { DayGrid->update(); }
+void TChnCalendar::RefreshGrid() {
+    DayGrid->update();
+}
 
 void TChnCalendar::Rebuild() {
     RebuildBackImage();
@@ -308,139 +319,139 @@ void TChnCalendar::Rebuild() {
     RefreshGrid();
 }
 
-void TChnCalendar::SetShowWeekNum(bool v) {
+void TChnCalendar::setShowWeekNum(bool v) {
     if (v == showWeekNum_) return;
     showWeekNum_ = v;
-    DayGrid->SetColWidth(0, v ? 18 : 6);
+    DayGrid->setColWidth(0, v ? 18 : 6);
     RefreshGrid();
 }
 
-void TChnCalendar::SetShowWeekNumLine(bool v) {
+void TChnCalendar::setShowWeekNumLine(bool v) {
     showWeekNumLine_ = v;
     RefreshGrid();
 }
 
-void TChnCalendar::SetShowFrame(bool v) {
+void TChnCalendar::setShowFrame(bool v) {
     showFrame_ = v;
     Rebuild();
 }
 
-void TChnCalendar::SetShowBackYearMonth(bool v) {
+void TChnCalendar::setShowBackYearMonth(bool v) {
     showBackYearMonth_ = v;
     Rebuild();
 }
 
-void TChnCalendar::SetCenter(bool v) {
+void TChnCalendar::setCenter(bool v) {
     center_ = v;
     Rebuild();
 }
 
-void TChnCalendar::SetStretch(bool v) {
+void TChnCalendar::setStretch(bool v) {
     stretch_ = v;
     Rebuild();
 }
 
-void TChnCalendar::SetTransparent(bool v) {
+void TChnCalendar::setTransparent(bool v) {
     transparent_ = v;
     Rebuild();
 }
 
-void TChnCalendar::SetAlphaBlend(std::uint8_t v) {
+void TChnCalendar::setAlphaBlend(std::uint8_t v) {
     alphaBlend_ = v;
     Rebuild();
 }
 
-void TChnCalendar::SetBackGround(const QImage& picture) {
+void TChnCalendar::setBackGround(const QImage& picture) {
     backGround_ = picture.copy();
     Rebuild();
 }
 
-void TChnCalendar::SetFontDate(const QFont& f) {
+void TChnCalendar::setFontDate(const QFont& f) {
     fontDate_ = f;
     RefreshGrid();
 }
 
-void TChnCalendar::SetFontCnDate(const QFont& f) {
+void TChnCalendar::setFontCnDate(const QFont& f) {
     fontCnDate_ = f;
     RefreshGrid();
 }
 
-void TChnCalendar::SetColorDate(TColor c) {
+void TChnCalendar::setColorDate(TColor c) {
     colorDate_ = c;
     Refill();
 }
 
-void TChnCalendar::SetColorCnDate(TColor c) {
+void TChnCalendar::setColorCnDate(TColor c) {
     colorCnDate_ = c;
     Refill();
 }
 
-void TChnCalendar::SetColorHoliday(TColor c) {
+void TChnCalendar::setColorHoliday(TColor c) {
     colorHoliday_ = c;
     Refill();
 }
 
-void TChnCalendar::SetColorLunarHolDay(TColor c) {
+void TChnCalendar::setColorLunarHolDay(TColor c) {
     colorLunarHolDay_ = c;
     Refill();
 }
 
-void TChnCalendar::SetColorCnHolDay(TColor c) {
+void TChnCalendar::setColorCnHolDay(TColor c) {
     colorCnHolDay_ = c;
     Refill();
 }
 
-void TChnCalendar::SetColorTitleWeek(TColor c) {
+void TChnCalendar::setColorTitleWeek(TColor c) {
     colorTitleWeek_ = c;
     RefreshGrid();
 }
 
-void TChnCalendar::SetColorTitleWeekEnd(TColor c) {
+void TChnCalendar::setColorTitleWeekEnd(TColor c) {
     colorTitleWeekEnd_ = c;
     RefreshGrid();
 }
 
-void TChnCalendar::SetColorTitleWeekLine(TColor c) {
+void TChnCalendar::setColorTitleWeekLine(TColor c) {
     colorTitleWeekLine_ = c;
     RefreshGrid();
 }
 
-void TChnCalendar::SetColorWeekNum(TColor c) {
+void TChnCalendar::setColorWeekNum(TColor c) {
     colorWeekNum_ = c;
     if (showWeekNum_) RefreshGrid();
 }
 
-void TChnCalendar::SetColorSelectedStart(TColor c) {
+void TChnCalendar::setColorSelectedStart(TColor c) {
     colorSelectedStart_ = c;
     RefreshGrid();
 }
 
-void TChnCalendar::SetColorSelectedEnd(TColor c) {
+void TChnCalendar::setColorSelectedEnd(TColor c) {
     colorSelectedEnd_ = c;
     RefreshGrid();
 }
 
-void TChnCalendar::SetColorSelectedFrame(TColor c) {
+void TChnCalendar::setColorSelectedFrame(TColor c) {
     colorSelectedFrame_ = c;
     RefreshGrid();
 }
 
-void TChnCalendar::SetColorShowFrame(TColor c) {
+void TChnCalendar::setColorShowFrame(TColor c) {
     colorShowFrame_ = c;
     if (showFrame_) Rebuild();
 }
 
-void TChnCalendar::SetColorBackYear(TColor c) {
+void TChnCalendar::setColorBackYear(TColor c) {
     colorBackYear_ = c;
     Rebuild();
 }
 
-void TChnCalendar::SetColorBackMonth(TColor c) {
+void TChnCalendar::setColorBackMonth(TColor c) {
     colorBackMonth_ = c;
     Rebuild();
 }
 
-void TChnCalendar::SetColor(TColor c) {
+void TChnCalendar::setColor(TColor c) {
     color_ = c;
     update();
 }
@@ -451,8 +462,8 @@ void TChnCalendar::CreateWnd() {
     if (windowCreated_) return;
     windowCreated_ = true;
     BuildMenus();
-    SetDateTime(calendar::Now());
-    SetShowTitle(true);
+    setDateTime(calendar::Now());
+    setShowTitle(true);
 }
 
 void TChnCalendar::showEvent(QShowEvent* e) {

@@ -55,88 +55,88 @@ public:
     ~TChnCalendar() override;
 
     // ---- date ----
-    TDateTime DateTime() const { return dateTime_; }
-    void SetDateTime(TDateTime value);
-    QString CnDate() const { return cnDate_; }
-    QString CnMonth() const { return cnMonth_; }
-    QString CnDay() const { return cnDay_; }
-    void SetCnDate(const QString& v) { cnDate_ = v; }
-    void SetCnMonth(const QString& v) { cnMonth_ = v; }
-    void SetCnDay(const QString& v) { cnDay_ = v; }
+    TDateTime dateTime() const { return dateTime_; }
+    void setDateTime(TDateTime value);
+    QString cnDate() const { return cnDate_; }
+    QString cnMonth() const { return cnMonth_; }
+    QString cnDay() const { return cnDay_; }
+    void setCnDate(const QString& v) { cnDate_ = v; }
+    void setCnMonth(const QString& v) { cnMonth_ = v; }
+    void setCnDay(const QString& v) { cnDay_ = v; }
 
     // ---- switches ----
-    bool ShowTitle() const { return showTitle_; }
-    void SetShowTitle(bool v) { ApplyTitleLayout(v); }
-    bool ShowWeekNum() const { return showWeekNum_; }
-    void SetShowWeekNum(bool v);
-    bool ShowWeekNumLine() const { return showWeekNumLine_; }
-    void SetShowWeekNumLine(bool v);
-    bool ShowFrame() const { return showFrame_; }
-    void SetShowFrame(bool v);
-    bool ShowBackYearMonth() const { return showBackYearMonth_; }
-    void SetShowBackYearMonth(bool v);
-    bool HideSelection() const { return hideSelection_; }
-    void SetHideSelection(bool v) { hideSelection_ = v; }
-    bool Center() const { return center_; }
-    void SetCenter(bool v);
-    bool Stretch() const { return stretch_; }
-    void SetStretch(bool v);
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v);
-    std::uint8_t AlphaBlend() const { return alphaBlend_; }
-    void SetAlphaBlend(std::uint8_t v);
-    const QImage& BackGround() const { return backGround_; }
-    void SetBackGround(const QImage& picture);
+    bool showTitle() const { return showTitle_; }
+    void setShowTitle(bool v) { ApplyTitleLayout(v); }
+    bool showWeekNum() const { return showWeekNum_; }
+    void setShowWeekNum(bool v);
+    bool showWeekNumLine() const { return showWeekNumLine_; }
+    void setShowWeekNumLine(bool v);
+    bool showFrame() const { return showFrame_; }
+    void setShowFrame(bool v);
+    bool showBackYearMonth() const { return showBackYearMonth_; }
+    void setShowBackYearMonth(bool v);
+    bool hideSelection() const { return hideSelection_; }
+    void setHideSelection(bool v) { hideSelection_ = v; }
+    bool center() const { return center_; }
+    void setCenter(bool v);
+    bool stretch() const { return stretch_; }
+    void setStretch(bool v);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool v);
+    std::uint8_t alphaBlend() const { return alphaBlend_; }
+    void setAlphaBlend(std::uint8_t v);
+    const QImage& backGround() const { return backGround_; }
+    void setBackGround(const QImage& picture);
 
     // ---- fonts and colours ----
-    QFont FontDate() const { return fontDate_; }
-    void SetFontDate(const QFont& f);
-    QFont FontCnDate() const { return fontCnDate_; }
-    void SetFontCnDate(const QFont& f);
-    TColor ColorDate() const { return colorDate_; }
-    void SetColorDate(TColor c);
-    TColor ColorCnDate() const { return colorCnDate_; }
-    void SetColorCnDate(TColor c);
-    TColor ColorHoliday() const { return colorHoliday_; }
-    void SetColorHoliday(TColor c);
-    TColor ColorLunarHolDay() const { return colorLunarHolDay_; }
-    void SetColorLunarHolDay(TColor c);
-    TColor ColorCnHolDay() const { return colorCnHolDay_; }
-    void SetColorCnHolDay(TColor c);
-    TColor ColorTitleWeek() const { return colorTitleWeek_; }
-    void SetColorTitleWeek(TColor c);
-    TColor ColorTitleWeekEnd() const { return colorTitleWeekEnd_; }
-    void SetColorTitleWeekEnd(TColor c);
-    TColor ColorTitleWeekLine() const { return colorTitleWeekLine_; }
-    void SetColorTitleWeekLine(TColor c);
-    TColor ColorWeekNum() const { return colorWeekNum_; }
-    void SetColorWeekNum(TColor c);
-    TColor ColorSelectedStart() const { return colorSelectedStart_; }
-    void SetColorSelectedStart(TColor c);
-    TColor ColorSelectedEnd() const { return colorSelectedEnd_; }
-    void SetColorSelectedEnd(TColor c);
-    TColor ColorSelectedFrame() const { return colorSelectedFrame_; }
-    void SetColorSelectedFrame(TColor c);
-    TColor ColorShowFrame() const { return colorShowFrame_; }
-    void SetColorShowFrame(TColor c);
-    TColor ColorBackYear() const { return colorBackYear_; }
-    void SetColorBackYear(TColor c);
-    TColor ColorBackMonth() const { return colorBackMonth_; }
-    void SetColorBackMonth(TColor c);
-    TColor ColorTitleConstellation() const { return colorTitleConstellation_; }
-    void SetColorTitleConstellation(TColor c) { colorTitleConstellation_ = c; }
-    TColor ColorTitleAnimalsYear() const { return colorTitleAnimalsYear_; }
-    void SetColorTitleAnimalsYear(TColor c) { colorTitleAnimalsYear_ = c; }
-    TColor ColorTitleYear() const { return YearLabel->FontColor(); }
-    void SetColorTitleYear(TColor c) { YearLabel->SetFontColor(c); }
-    TColor ColorTitleMonth() const { return MonthLabel->FontColor(); }
-    void SetColorTitleMonth(TColor c) { MonthLabel->SetFontColor(c); }
-    TColor ColorTitleToday() const { return TodayLabel->FontColor(); }
-    void SetColorTitleToday(TColor c) { TodayLabel->SetFontColor(c); }
-    TColor ColorTitleSelected() const { return InfoLabel->FontColor(); }
-    void SetColorTitleSelected(TColor c) { InfoLabel->SetFontColor(c); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor c);
+    QFont fontDate() const { return fontDate_; }
+    void setFontDate(const QFont& f);
+    QFont fontCnDate() const { return fontCnDate_; }
+    void setFontCnDate(const QFont& f);
+    TColor colorDate() const { return colorDate_; }
+    void setColorDate(TColor c);
+    TColor colorCnDate() const { return colorCnDate_; }
+    void setColorCnDate(TColor c);
+    TColor colorHoliday() const { return colorHoliday_; }
+    void setColorHoliday(TColor c);
+    TColor colorLunarHolDay() const { return colorLunarHolDay_; }
+    void setColorLunarHolDay(TColor c);
+    TColor colorCnHolDay() const { return colorCnHolDay_; }
+    void setColorCnHolDay(TColor c);
+    TColor colorTitleWeek() const { return colorTitleWeek_; }
+    void setColorTitleWeek(TColor c);
+    TColor colorTitleWeekEnd() const { return colorTitleWeekEnd_; }
+    void setColorTitleWeekEnd(TColor c);
+    TColor colorTitleWeekLine() const { return colorTitleWeekLine_; }
+    void setColorTitleWeekLine(TColor c);
+    TColor colorWeekNum() const { return colorWeekNum_; }
+    void setColorWeekNum(TColor c);
+    TColor colorSelectedStart() const { return colorSelectedStart_; }
+    void setColorSelectedStart(TColor c);
+    TColor colorSelectedEnd() const { return colorSelectedEnd_; }
+    void setColorSelectedEnd(TColor c);
+    TColor colorSelectedFrame() const { return colorSelectedFrame_; }
+    void setColorSelectedFrame(TColor c);
+    TColor colorShowFrame() const { return colorShowFrame_; }
+    void setColorShowFrame(TColor c);
+    TColor colorBackYear() const { return colorBackYear_; }
+    void setColorBackYear(TColor c);
+    TColor colorBackMonth() const { return colorBackMonth_; }
+    void setColorBackMonth(TColor c);
+    TColor colorTitleConstellation() const { return colorTitleConstellation_; }
+    void setColorTitleConstellation(TColor c) { colorTitleConstellation_ = c; }
+    TColor colorTitleAnimalsYear() const { return colorTitleAnimalsYear_; }
+    void setColorTitleAnimalsYear(TColor c) { colorTitleAnimalsYear_ = c; }
+    TColor colorTitleYear() const { return YearLabel->fontColor(); }
+    void setColorTitleYear(TColor c) { YearLabel->setFontColor(c); }
+    TColor colorTitleMonth() const { return MonthLabel->fontColor(); }
+    void setColorTitleMonth(TColor c) { MonthLabel->setFontColor(c); }
+    TColor colorTitleToday() const { return TodayLabel->fontColor(); }
+    void setColorTitleToday(TColor c) { TodayLabel->setFontColor(c); }
+    TColor colorTitleSelected() const { return InfoLabel->fontColor(); }
+    void setColorTitleSelected(TColor c) { InfoLabel->setFontColor(c); }
+    TColor color() const { return color_; }
+    void setColor(TColor c);
 
     // ---- events (raised only when assigned) ----
     std::function<void(QObject* sender)> OnChange;
@@ -148,7 +148,7 @@ public:
     // ---- operations ----
     // Builds the menus, sets today and shows the title: what the first showing does.
     void CreateWnd();
-    bool WindowCreated() const { return windowCreated_; }
+    bool windowCreated() const { return windowCreated_; }
     void GoToday();
     void MonthSpinClick();
     void YearSpinClick();
@@ -168,11 +168,11 @@ public:
                      TGridDrawState state);
 
     // ---- inspection ----
-    const TDayCell& Cell(int k) const { return cells_[size_t(k)]; }
-    const QString& WeekNumText(int row) const { return weekNumTexts_[size_t(row)]; }
-    bool MousePressed() const { return mousePressed_; }
-    const QImage& BackBitmap() const { return backBitmap_; }
-    const QImage& PictureBitmap() const { return pictureBitmap_; }
+    const TDayCell& cell(int k) const { return cells_[size_t(k)]; }
+    const QString& weekNumText(int row) const { return weekNumTexts_[size_t(row)]; }
+    bool mousePressed() const { return mousePressed_; }
+    const QImage& backBitmap() const { return backBitmap_; }
+    const QImage& pictureBitmap() const { return pictureBitmap_; }
 
     // Owned parts.
     TUpDown* YearSpin;
@@ -207,7 +207,7 @@ private:
     static QString FromStd(const std::string& s) { return QString::fromStdString(s); }
 
     calendar::TChnCal chnCal_;
-    std::array<TDayCell, 43> cells_{}; // 1..42
+    std::array<TDayCell, 43> cells_{};      // 1..42
     std::array<QString, 7> weekNumTexts_{}; // 1..6
     bool mousePressed_ = false;
     bool innerSelect_ = false;

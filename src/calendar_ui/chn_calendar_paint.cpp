@@ -17,7 +17,9 @@ QFont WithFamily(QFont f, const QString& family, int points, bool bold) {
     return f;
 }
 
-QFont SongFont(const QFont& base) { return WithFamily(base, QStringLiteral("宋体"), 9, false); }
+QFont SongFont(const QFont& base) {
+    return WithFamily(base, QStringLiteral("宋体"), 9, false);
+}
 
 } // namespace
 
@@ -120,7 +122,7 @@ void TChnCalendar::DrawDayCell(gdi::TCanvas& gridCanvas, int c, int r, const gdi
             text = showWeekNum_ ? QStringLiteral("W") : QString();
         else
             text = WeekDayCaption(c, t.Width() > 36);
-        cv.FontColor = c == 0              ? colorWeekNum_
+        cv.FontColor = c == 0             ? colorWeekNum_
                        : c == 1 || c == 7 ? colorTitleWeekEnd_
                                           : colorTitleWeek_;
         if (!text.isEmpty()) cv.DrawText(text, t, kLineFlags | gdi::DT_CENTER | gdi::DT_TOP);
@@ -137,8 +139,7 @@ void TChnCalendar::DrawDayCell(gdi::TCanvas& gridCanvas, int c, int r, const gdi
             cv.Font = SongFont(font());
             cv.FontColor = colorWeekNum_;
             gdi::TRect t = cellR;
-            cv.DrawText(weekNumTexts_[size_t(r)], t,
-                        kLineFlags | gdi::DT_CENTER | gdi::DT_VCENTER);
+            cv.DrawText(weekNumTexts_[size_t(r)], t, kLineFlags | gdi::DT_CENTER | gdi::DT_VCENTER);
             if (showWeekNumLine_) {
                 cv.Pen = {colorTitleWeekLine_, 1, gdi::psSolid};
                 cv.MoveTo(w - 1, 0);

@@ -51,18 +51,18 @@ void MakeDefault(QAction* a) {
 
 void TChnCalendar::CreateTitle() {
     const QString song = QStringLiteral("宋体");
-    MonthLabel = new TTitleLabel(this, 34, 3, LabelFont(QStringLiteral("Arial"), 24, true),
-                                 0xC08080);
+    MonthLabel =
+        new TTitleLabel(this, 34, 3, LabelFont(QStringLiteral("Arial"), 24, true), 0xC08080);
     // One- and two-digit months end at the same place, just left of the unit.
-    MonthLabel->SetRightAligned();
+    MonthLabel->setRightAligned();
     MonthUnitLabel = new TTitleLabel(this, 45, 20, LabelFont(song, 9, false), 0x000000);
-    MonthUnitLabel->SetCaption(QStringLiteral("月"));
+    MonthUnitLabel->setCaption(QStringLiteral("月"));
     YearLabel = new TTitleLabel(this, 120, 0, LabelFont(QStringLiteral("Arial Black"), 22, false),
                                 0xFF0000);
     YearUnitLabel = new TTitleLabel(this, 205, 18, LabelFont(song, 9, false), 0x000000);
-    YearUnitLabel->SetCaption(QStringLiteral("年"));
+    YearUnitLabel->setCaption(QStringLiteral("年"));
     TodayLabel = new TTitleLabel(this, 272, 18, LabelFont(song, 9, false, true), 0xFF0000);
-    TodayLabel->SetCaption(QStringLiteral("今天"));
+    TodayLabel->setCaption(QStringLiteral("今天"));
     InfoLabel = new TTitleLabel(this, 10, 236, LabelFont(song, 9, false), 0x808080);
 
     for (TTitleLabel* l : {MonthLabel, MonthUnitLabel, YearLabel, YearUnitLabel, TodayLabel})
@@ -81,7 +81,8 @@ void TChnCalendar::BuildMenus() {
     YearUnitLabel->PopupMenu = YearMenu;
 
     const QLocale locale(QLocale::Chinese, QLocale::China);
-    QAction* today = AddItem(MonthMenu, QStringLiteral("MenuMonth_ToDay"), QStringLiteral("今日"), 0);
+    QAction* today =
+        AddItem(MonthMenu, QStringLiteral("MenuMonth_ToDay"), QStringLiteral("今日"), 0);
     MakeDefault(today);
     connect(today, &QAction::triggered, this, [this] { GoToday(); });
     AddSeparator(MonthMenu, QStringLiteral("MenuMonth_ToDay_"));
@@ -95,8 +96,8 @@ void TChnCalendar::BuildMenus() {
     MakeDefault(today);
     connect(today, &QAction::triggered, this, [this] { GoToday(); });
     AddSeparator(YearMenu, QStringLiteral("MenuYear_ToDay_1"));
-    QMenu* history = AddSubmenu(YearMenu, QStringLiteral("MenuYear_History"),
-                                QStringLiteral("历史日期"));
+    QMenu* history =
+        AddSubmenu(YearMenu, QStringLiteral("MenuYear_History"), QStringLiteral("历史日期"));
     const auto addYear = [this](QMenu* menu, const QString& name, int year) {
         QAction* a = AddItem(menu, name, QString::number(year), year);
         connect(a, &QAction::triggered, this, [this, a] { YearItemClick(a); });
@@ -111,25 +112,30 @@ void TChnCalendar::BuildMenus() {
     for (int d = 1900; d < 2100; d += 10) {
         QMenu* decade =
             AddSubmenu(YearMenu, QStringLiteral("MenuYear_%1").arg(d), QString::number(d));
-        for (int y = d; y <= d + 9; ++y) addYear(decade, QStringLiteral("MenuYear_%1").arg(y), y);
+        for (int y = d; y <= d + 9; ++y)
+            addYear(decade, QStringLiteral("MenuYear_%1").arg(y), y);
     }
 
-    DayGrid->SetRowHeight(0, 18);
-    DayGrid->SetColWidth(0, 6);
+    DayGrid->setRowHeight(0, 18);
+    DayGrid->setColWidth(0, 6);
     DistributeCellSizes();
 }
 
-void TChnCalendar::PopupMonthMenu() { MonthMenu->popup(QCursor::pos()); }
+void TChnCalendar::PopupMonthMenu() {
+    MonthMenu->popup(QCursor::pos());
+}
 
-void TChnCalendar::PopupYearMenu() { YearMenu->popup(QCursor::pos()); }
+void TChnCalendar::PopupYearMenu() {
+    YearMenu->popup(QCursor::pos());
+}
 
 void TChnCalendar::MonthItemClick(QAction* item) {
-    MonthSpin->SetPosition(item->data().toInt());
+    MonthSpin->setPosition(item->data().toInt());
     MonthSpinClick();
 }
 
 void TChnCalendar::YearItemClick(QAction* item) {
-    YearSpin->SetPosition(item->data().toInt());
+    YearSpin->setPosition(item->data().toInt());
     YearSpinClick();
 }
 

@@ -14,47 +14,49 @@ namespace calendar_ui {
 TDayGrid::TDayGrid(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    SetColCount(5);
-    SetRowCount(5);
+    setColCount(5);
+    setRowCount(5);
 }
 
-void TDayGrid::SetColCount(int n) {
+void TDayGrid::setColCount(int n) {
     colWidths_.resize(std::max(0, n), 64);
     col_ = std::min(col_, std::max(0, n - 1));
     update();
 }
 
-void TDayGrid::SetRowCount(int n) {
+void TDayGrid::setRowCount(int n) {
     rowHeights_.resize(std::max(0, n), 24);
     row_ = std::min(row_, std::max(0, n - 1));
     update();
 }
 
-int TDayGrid::ColWidth(int c) const {
-    return c >= 0 && c < ColCount() ? colWidths_[size_t(c)] : 0;
+int TDayGrid::colWidth(int c) const {
+    return c >= 0 && c < colCount() ? colWidths_[size_t(c)] : 0;
 }
 
-int TDayGrid::RowHeight(int r) const {
-    return r >= 0 && r < RowCount() ? rowHeights_[size_t(r)] : 0;
+int TDayGrid::rowHeight(int r) const {
+    return r >= 0 && r < rowCount() ? rowHeights_[size_t(r)] : 0;
 }
 
-void TDayGrid::SetColWidth(int c, int w) {
-    if (c < 0 || c >= ColCount()) return;
+void TDayGrid::setColWidth(int c, int w) {
+    if (c < 0 || c >= colCount()) return;
     colWidths_[size_t(c)] = std::max(0, w);
     update();
 }
 
-void TDayGrid::SetRowHeight(int r, int h) {
-    if (r < 0 || r >= RowCount()) return;
+void TDayGrid::setRowHeight(int r, int h) {
+    if (r < 0 || r >= rowCount()) return;
     rowHeights_[size_t(r)] = std::max(0, h);
     update();
 }
 
 gdi::TRect TDayGrid::CellRect(int c, int r) const {
-    if (c < 0 || c >= ColCount() || r < 0 || r >= RowCount()) return {};
+    if (c < 0 || c >= colCount() || r < 0 || r >= rowCount()) return {};
     int x = 0, y = 0;
-    for (int i = 0; i < c; ++i) x += colWidths_[size_t(i)];
-    for (int i = 0; i < r; ++i) y += rowHeights_[size_t(i)];
+    for (int i = 0; i < c; ++i)
+        x += colWidths_[size_t(i)];
+    for (int i = 0; i < r; ++i)
+        y += rowHeights_[size_t(i)];
     return {x, y, x + colWidths_[size_t(c)], y + rowHeights_[size_t(r)]};
 }
 
@@ -62,7 +64,7 @@ bool TDayGrid::MouseToCell(QPoint p, int& c, int& r) const {
     if (!rect().contains(p)) return false;
     int x = 0;
     int col = -1;
-    for (int i = 0; i < ColCount(); ++i) {
+    for (int i = 0; i < colCount(); ++i) {
         if (p.x() >= x && p.x() < x + colWidths_[size_t(i)]) {
             col = i;
             break;
@@ -71,7 +73,7 @@ bool TDayGrid::MouseToCell(QPoint p, int& c, int& r) const {
     }
     int y = 0;
     int row = -1;
-    for (int i = 0; i < RowCount(); ++i) {
+    for (int i = 0; i < rowCount(); ++i) {
         if (p.y() >= y && p.y() < y + rowHeights_[size_t(i)]) {
             row = i;
             break;
@@ -85,7 +87,7 @@ bool TDayGrid::MouseToCell(QPoint p, int& c, int& r) const {
 }
 
 bool TDayGrid::MoveCurrent(int c, int r) {
-    if (c < 0 || c >= ColCount() || r < 0 || r >= RowCount()) return false;
+    if (c < 0 || c >= colCount() || r < 0 || r >= rowCount()) return false;
     if (OnSelectCell && !OnSelectCell(c, r)) return false;
     if (c == col_ && r == row_) return true;
     InvalidateCell(col_, row_);
@@ -95,14 +97,16 @@ bool TDayGrid::MoveCurrent(int c, int r) {
     return true;
 }
 
-void TDayGrid::InvalidateCell(int c, int r) { update(CellRect(c, r).ToQRect()); }
+void TDayGrid::InvalidateCell(int c, int r) {
+    update(CellRect(c, r).ToQRect());
+}
 
 void TDayGrid::DrawCells(gdi::TCanvas& canvas) {
     int y = 0;
-    for (int r = 0; r < RowCount(); ++r) {
+    for (int r = 0; r < rowCount(); ++r) {
         int x = 0;
         const int h = rowHeights_[size_t(r)];
-        for (int c = 0; c < ColCount(); ++c) {
+        for (int c = 0; c < colCount(); ++c) {
             const int w = colWidths_[size_t(c)];
             if (w > 0 && h > 0 && OnDrawCell) {
                 TGridDrawState state;
@@ -162,10 +166,10 @@ void TDayGrid::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void TDayGrid::wheelEvent(QWheelEvent* e) {
     const int dy = e->angleDelta().y();
-    if (dy < 0 && row_ < RowCount() - 1)
-        SetRow(row_ + 1);
+    if (dy < 0 && row_ < rowCount() - 1)
+        setRow(row_ + 1);
     else if (dy > 0 && row_ > 0)
-        SetRow(row_ - 1);
+        setRow(row_ - 1);
     e->accept();
 }
 

@@ -26,20 +26,20 @@ class TDayGrid : public QWidget {
 public:
     explicit TDayGrid(QWidget* parent = nullptr);
 
-    int ColCount() const { return int(colWidths_.size()); }
-    int RowCount() const { return int(rowHeights_.size()); }
-    void SetColCount(int n);
-    void SetRowCount(int n);
-    int ColWidth(int c) const;
-    int RowHeight(int r) const;
-    void SetColWidth(int c, int w);
-    void SetRowHeight(int r, int h);
+    int colCount() const { return int(colWidths_.size()); }
+    int rowCount() const { return int(rowHeights_.size()); }
+    void setColCount(int n);
+    void setRowCount(int n);
+    int colWidth(int c) const;
+    int rowHeight(int r) const;
+    void setColWidth(int c, int w);
+    void setRowHeight(int r, int h);
 
-    int Col() const { return col_; }
-    int Row() const { return row_; }
+    int col() const { return col_; }
+    int row() const { return row_; }
     // Moves the current cell when OnSelectCell allows it (and repaints the two cells).
-    void SetCol(int c) { MoveCurrent(c, row_); }
-    void SetRow(int r) { MoveCurrent(col_, r); }
+    void setCol(int c) { MoveCurrent(c, row_); }
+    void setRow(int r) { MoveCurrent(col_, r); }
     bool MoveCurrent(int c, int r);
 
     // The cell's rectangle in grid coordinates (empty for a cell outside the grid).
@@ -47,7 +47,7 @@ public:
     // The cell under a point in grid coordinates; false when there is none.
     bool MouseToCell(QPoint p, int& c, int& r) const;
     // Where the mouse was last pressed, moved or released over the grid.
-    QPoint LastMousePos() const { return lastMouse_; }
+    QPoint lastMousePos() const { return lastMouse_; }
 
     QMenu* PopupMenu = nullptr;
 

@@ -17,23 +17,23 @@ TTitleLabel::TTitleLabel(QWidget* parent, int left, int top, const QFont& font, 
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(false);
     move(left, top);
-    SetFontColor(color);
+    setFontColor(color);
     AdjustBounds();
 }
 
-void TTitleLabel::SetCaption(const QString& caption) {
+void TTitleLabel::setCaption(const QString& caption) {
     setText(caption);
     AdjustBounds();
 }
 
-void TTitleLabel::SetFontColor(gdi::TColor color) {
+void TTitleLabel::setFontColor(gdi::TColor color) {
     color_ = color;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, gdi::ToQColor(color));
     setPalette(p);
 }
 
-void TTitleLabel::SetRightAligned() {
+void TTitleLabel::setRightAligned() {
     rightAligned_ = true;
     right_ = x() + width();
     setAlignment(Qt::AlignRight | Qt::AlignTop);

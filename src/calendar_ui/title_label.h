@@ -18,12 +18,12 @@ class TTitleLabel : public QLabel {
 public:
     TTitleLabel(QWidget* parent, int left, int top, const QFont& font, gdi::TColor color);
 
-    QString Caption() const { return text(); }
-    void SetCaption(const QString& caption);
-    gdi::TColor FontColor() const { return color_; }
-    void SetFontColor(gdi::TColor color);
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    gdi::TColor fontColor() const { return color_; }
+    void setFontColor(gdi::TColor color);
     // Anchors the right edge where it stands now.
-    void SetRightAligned();
+    void setRightAligned();
 
     QMenu* PopupMenu = nullptr;
     std::function<void(QObject* sender)> OnClick;

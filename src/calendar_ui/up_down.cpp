@@ -58,13 +58,15 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
     });
 }
 
-void TUpDown::SetRange(int min, int max) {
+void TUpDown::setRange(int min, int max) {
     min_ = min;
     max_ = std::max(min, max);
     position_ = std::clamp(position_, min_, max_);
 }
 
-void TUpDown::SetPosition(int value) { position_ = std::clamp(value, min_, max_); }
+void TUpDown::setPosition(int value) {
+    position_ = std::clamp(value, min_, max_);
+}
 
 void TUpDown::Step(TUDBtnType button) {
     const int next = button == btNext ? position_ + 1 : position_ - 1;

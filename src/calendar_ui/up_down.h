@@ -17,12 +17,12 @@ class TUpDown : public QWidget {
 public:
     explicit TUpDown(QWidget* parent = nullptr);
 
-    int Min() const { return min_; }
-    int Max() const { return max_; }
-    void SetRange(int min, int max);
-    int Position() const { return position_; }
+    int minimum() const { return min_; }
+    int maximum() const { return max_; }
+    void setRange(int min, int max);
+    int position() const { return position_; }
     // Kept within Min..Max; reports nothing.
-    void SetPosition(int value);
+    void setPosition(int value);
 
     // Called after the position moved by one step.
     std::function<void(QObject* sender, TUDBtnType button)> OnClick;

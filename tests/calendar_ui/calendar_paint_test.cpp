@@ -16,7 +16,9 @@ QImage Filled(int w, int h, TColor c) {
     return img;
 }
 
-TColor At(const QImage& img, int x, int y) { return gdi::FromQColor(QColor(img.pixel(x, y))); }
+TColor At(const QImage& img, int x, int y) {
+    return gdi::FromQColor(QColor(img.pixel(x, y)));
+}
 
 TEST(FillGradient, RefusesFewerThanOneBand) {
     QImage img = Filled(4, 4, gdi::clWhite);
@@ -26,7 +28,8 @@ TEST(FillGradient, RefusesFewerThanOneBand) {
         EXPECT_FALSE(FillGradient(canvas, {0, 0, 4, 4}, -3, 1, gdi::clBlack, gdi::clRed));
     }
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(At(img, x, y), gdi::clWhite);
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(At(img, x, y), gdi::clWhite);
 }
 
 TEST(FillGradient, FirstBandIsOneStepOnAndLastIsTheEndColour) {
@@ -99,8 +102,8 @@ TEST(BlendBitmapAt, MixesByLevelPercent) {
     };
     const QImage half = blended(50);
     EXPECT_EQ(At(half, 2, 2), gdi::RGB(100, 177, 30)); // integer means
-    EXPECT_EQ(At(half, 1, 1), destColour);               // the key pixel
-    EXPECT_EQ(At(half, 0, 0), destColour);               // outside the source
+    EXPECT_EQ(At(half, 1, 1), destColour);             // the key pixel
+    EXPECT_EQ(At(half, 0, 0), destColour);             // outside the source
     EXPECT_EQ(At(blended(0), 2, 2), destColour);
     EXPECT_EQ(At(blended(100), 2, 2), destColour); // 100 wraps to 0
     EXPECT_EQ(At(blended(150), 2, 2), gdi::RGB(100, 177, 30));

@@ -43,7 +43,11 @@ inline QPoint CellCenter(const TChnCalendar& cal, int c, int r) {
 }
 
 // Grid position of cell k (1..42).
-inline int ColOf(int k) { return (k - 1) % 7 + 1; }
-inline int RowOf(int k) { return (k - 1) / 7 + 1; }
+inline int ColOf(int k) {
+    return (k - 1) % 7 + 1;
+}
+inline int RowOf(int k) {
+    return (k - 1) / 7 + 1;
+}
 
 } // namespace calendar_ui::testing

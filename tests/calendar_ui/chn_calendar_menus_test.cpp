@@ -79,64 +79,64 @@ TEST_F(ChnCalendarMenusTest, YearMenuItems) {
 }
 
 TEST_F(ChnCalendarMenusTest, ChoosingAMonthKeepsYearAndDayWherePossible) {
-    cal->SetDateTime(DateOf(2005, 1, 31));
+    cal->setDateTime(DateOf(2005, 1, 31));
     Item(cal->MonthMenu, "MenuMonth_2")->trigger(); // March
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2005, 3, 31}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 3, 31}));
     Item(cal->MonthMenu, "MenuMonth_3")->trigger(); // April
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2005, 4, 30}));
-    EXPECT_EQ(cal->MonthSpin->Position(), 4);
-    EXPECT_EQ(cal->MonthLabel->Caption(), "4");
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 4, 30}));
+    EXPECT_EQ(cal->MonthSpin->position(), 4);
+    EXPECT_EQ(cal->MonthLabel->caption(), "4");
 }
 
 TEST_F(ChnCalendarMenusTest, ChoosingAYear) {
-    cal->SetDateTime(DateOf(2004, 2, 29));
+    cal->setDateTime(DateOf(2004, 2, 29));
     QMenu* decade = Submenu(cal->YearMenu, "MenuYear_1900");
     ASSERT_NE(decade, nullptr);
     decade->actions().front()->trigger();
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{1900, 2, 28}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{1900, 2, 28}));
 
     QMenu* century = Submenu(Submenu(cal->YearMenu, "MenuYear_History"), "MenuYear_History_10");
     ASSERT_NE(century, nullptr);
     century->actions().front()->trigger();
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{10, 2, 28}));
-    EXPECT_EQ(cal->YearLabel->Caption(), "10");
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{10, 2, 28}));
+    EXPECT_EQ(cal->YearLabel->caption(), "10");
     calendar::TChnCal record;
     record.Update(DateOf(10, 2, 28));
     ASSERT_FALSE(record.Era.empty());
-    EXPECT_TRUE(cal->InfoLabel->Caption().startsWith(QString::fromStdString(record.Era) + " 农历"));
+    EXPECT_TRUE(cal->InfoLabel->caption().startsWith(QString::fromStdString(record.Era) + " 农历"));
 }
 
 TEST_F(ChnCalendarMenusTest, TodayItemsAndLinkSetNowWithTheTime) {
     std::vector<QAction*> todays = {Item(cal->MonthMenu, "MenuMonth_ToDay"),
                                     Item(cal->YearMenu, "MenuYear_ToDay")};
     for (QAction* a : todays) {
-        cal->SetDateTime(DateOf(1999, 9, 9));
+        cal->setDateTime(DateOf(1999, 9, 9));
         a->trigger();
-        EXPECT_LT(std::abs(cal->DateTime() - calendar::Now()), 1.0 / 24 / 60);
+        EXPECT_LT(std::abs(cal->dateTime() - calendar::Now()), 1.0 / 24 / 60);
     }
-    cal->SetDateTime(DateOf(1999, 9, 9));
+    cal->setDateTime(DateOf(1999, 9, 9));
     QTest::mouseClick(cal->TodayLabel, Qt::LeftButton);
-    EXPECT_LT(std::abs(cal->DateTime() - calendar::Now()), 1.0 / 24 / 60);
+    EXPECT_LT(std::abs(cal->dateTime() - calendar::Now()), 1.0 / 24 / 60);
 }
 
 TEST_F(ChnCalendarMenusTest, TitleLabels) {
-    cal->SetDateTime(DateOf(2005, 1, 1));
+    cal->setDateTime(DateOf(2005, 1, 1));
     const int right = cal->MonthLabel->geometry().right();
-    cal->SetDateTime(DateOf(2005, 12, 1));
+    cal->setDateTime(DateOf(2005, 12, 1));
     EXPECT_EQ(cal->MonthLabel->geometry().right(), right);
     EXPECT_LT(cal->MonthLabel->x(), 34);
     EXPECT_EQ(cal->YearLabel->pos(), QPoint(120, 0));
     EXPECT_EQ(cal->InfoLabel->pos(), QPoint(10, 236));
-    EXPECT_EQ(cal->TodayLabel->Caption(), "今天");
+    EXPECT_EQ(cal->TodayLabel->caption(), "今天");
     EXPECT_TRUE(cal->TodayLabel->font().underline());
     EXPECT_EQ(cal->MonthLabel->PopupMenu, cal->MonthMenu);
     EXPECT_EQ(cal->YearUnitLabel->PopupMenu, cal->YearMenu);
     EXPECT_EQ(cal->TodayLabel->PopupMenu, nullptr);
 
-    EXPECT_EQ(cal->ColorTitleYear(), 0xFF0000);
-    cal->SetColorTitleYear(0x00FF00);
+    EXPECT_EQ(cal->colorTitleYear(), 0xFF0000);
+    cal->setColorTitleYear(0x00FF00);
     EXPECT_EQ(cal->YearLabel->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    EXPECT_EQ(cal->ColorTitleSelected(), 0x808080);
+    EXPECT_EQ(cal->colorTitleSelected(), 0x808080);
 }
 
 } // namespace

@@ -26,23 +26,26 @@ protected:
     }
 
     void Show(int y, int m, int d) {
-        cal->SetDateTime(DateOf(y, m, d));
+        cal->setDateTime(DateOf(y, m, d));
         events.clear();
     }
 
     std::vector<QString> WeekNumbers() const {
         std::vector<QString> out;
-        for (int r = 1; r <= 6; ++r) out.push_back(cal->WeekNumText(r));
+        for (int r = 1; r <= 6; ++r)
+            out.push_back(cal->weekNumText(r));
         return out;
     }
 
     int CellOfDay(int day) const {
         for (int k = 1; k <= 37; ++k)
-            if (cal->Cell(k).Valid && cal->Cell(k).Day == day) return k;
+            if (cal->cell(k).Valid && cal->cell(k).Day == day) return k;
         return -1;
     }
 
-    void Press(int c, int r) { QTest::mousePress(cal->DayGrid, Qt::LeftButton, {}, CellCenter(*cal, c, r)); }
+    void Press(int c, int r) {
+        QTest::mousePress(cal->DayGrid, Qt::LeftButton, {}, CellCenter(*cal, c, r));
+    }
     void Release(int c, int r) {
         QTest::mouseRelease(cal->DayGrid, Qt::LeftButton, {}, CellCenter(*cal, c, r));
     }
@@ -56,56 +59,59 @@ protected:
 };
 
 TEST_F(ChnCalendarTest, WindowCreationShowsTodayWithTheTitle) {
-    EXPECT_TRUE(cal->WindowCreated());
-    EXPECT_TRUE(cal->ShowTitle());
-    EXPECT_LT(std::abs(cal->DateTime() - calendar::Now()), 1.0 / 24 / 60);
+    EXPECT_TRUE(cal->windowCreated());
+    EXPECT_TRUE(cal->showTitle());
+    EXPECT_LT(std::abs(cal->dateTime() - calendar::Now()), 1.0 / 24 / 60);
     EXPECT_TRUE(cal->YearSpin->isVisible());
     // The first showing replaces a date set before the window existed.
     TChnCalendar fresh;
-    fresh.SetDateTime(DateOf(2004, 5, 5));
-    EXPECT_EQ(YmdOf(fresh.DateTime()), (Ymd{2004, 5, 5}));
+    fresh.setDateTime(DateOf(2004, 5, 5));
+    EXPECT_EQ(YmdOf(fresh.dateTime()), (Ymd{2004, 5, 5}));
     fresh.setAttribute(Qt::WA_DontShowOnScreen);
     fresh.show();
-    EXPECT_EQ(YmdOf(fresh.DateTime()), YmdOf(calendar::Now()));
+    EXPECT_EQ(YmdOf(fresh.dateTime()), YmdOf(calendar::Now()));
 }
 
 TEST_F(ChnCalendarTest, SetterIgnoresTheSameValueAndYearsOutOfRange) {
     Show(2024, 2, 10);
-    cal->SetDateTime(DateOf(2024, 2, 10));
+    cal->setDateTime(DateOf(2024, 2, 10));
     EXPECT_TRUE(events.empty());
-    cal->SetDateTime(DateOf(2101, 1, 1));
-    cal->SetDateTime(std::numeric_limits<double>::quiet_NaN());
+    cal->setDateTime(DateOf(2101, 1, 1));
+    cal->setDateTime(std::numeric_limits<double>::quiet_NaN());
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2024, 2, 10}));
-    cal->SetDateTime(DateOf(2100, 12, 31));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 10}));
+    cal->setDateTime(DateOf(2100, 12, 31));
     EXPECT_EQ(events, (std::vector<std::string>{"change"}));
-    EXPECT_EQ(cal->YearSpin->Position(), 2100);
-    EXPECT_EQ(cal->MonthSpin->Position(), 12);
+    EXPECT_EQ(cal->YearSpin->position(), 2100);
+    EXPECT_EQ(cal->MonthSpin->position(), 12);
 }
 
 TEST_F(ChnCalendarTest, FillsTheMonthIntoItsCells) {
     Show(2009, 2, 14); // begins on a Sunday, 28 days
-    for (int k = 1; k <= 28; ++k) EXPECT_TRUE(cal->Cell(k).Valid) << k;
-    for (int k = 29; k <= 39; ++k) EXPECT_FALSE(cal->Cell(k).Valid) << k;
-    for (int k = 40; k <= 42; ++k) EXPECT_TRUE(cal->Cell(k).Valid) << k;
-    EXPECT_EQ(cal->Cell(1).DayText, "1");
-    EXPECT_EQ(cal->Cell(28).Day, 28);
-    EXPECT_EQ(cal->DayGrid->Col(), ColOf(14));
-    EXPECT_EQ(cal->DayGrid->Row(), RowOf(14));
+    for (int k = 1; k <= 28; ++k)
+        EXPECT_TRUE(cal->cell(k).Valid) << k;
+    for (int k = 29; k <= 39; ++k)
+        EXPECT_FALSE(cal->cell(k).Valid) << k;
+    for (int k = 40; k <= 42; ++k)
+        EXPECT_TRUE(cal->cell(k).Valid) << k;
+    EXPECT_EQ(cal->cell(1).DayText, "1");
+    EXPECT_EQ(cal->cell(28).Day, 28);
+    EXPECT_EQ(cal->DayGrid->col(), ColOf(14));
+    EXPECT_EQ(cal->DayGrid->row(), RowOf(14));
 
     Show(2004, 5, 1); // begins on a Saturday
-    EXPECT_FALSE(cal->Cell(6).Valid);
-    EXPECT_EQ(cal->Cell(7).Day, 1);
-    EXPECT_EQ(cal->Cell(37).Day, 31);
-    EXPECT_TRUE(cal->Cell(37).Valid);
+    EXPECT_FALSE(cal->cell(6).Valid);
+    EXPECT_EQ(cal->cell(7).Day, 1);
+    EXPECT_EQ(cal->cell(37).Day, 31);
+    EXPECT_TRUE(cal->cell(37).Valid);
 
     // Title cells and lunar texts come from the record of the shown date.
     calendar::TChnCal record;
     record.Update(DateOf(2004, 5, 1));
-    EXPECT_EQ(cal->Cell(40).DayText, QString::fromStdString(record.Constellation));
-    EXPECT_EQ(cal->Cell(41).DayText, QString::fromStdString(record.YearGanZhi));
-    EXPECT_EQ(cal->Cell(42).DayText, QString::fromStdString(record.AnimalsYear) + "年");
-    EXPECT_EQ(cal->CnDate(), QString::fromStdString(record.CnMonth + record.CnDay));
+    EXPECT_EQ(cal->cell(40).DayText, QString::fromStdString(record.Constellation));
+    EXPECT_EQ(cal->cell(41).DayText, QString::fromStdString(record.YearGanZhi));
+    EXPECT_EQ(cal->cell(42).DayText, QString::fromStdString(record.AnimalsYear) + "年");
+    EXPECT_EQ(cal->cnDate(), QString::fromStdString(record.CnMonth + record.CnDay));
 }
 
 TEST_F(ChnCalendarTest, WeekNumbersInRowOrder) {
@@ -122,29 +128,29 @@ TEST_F(ChnCalendarTest, WeekNumbersInRowOrder) {
 }
 
 TEST_F(ChnCalendarTest, DayColoursAndLunarTexts) {
-    cal->SetColorTitleWeekEnd(0x123456);
-    cal->SetColorHoliday(0x111111); // apart from the lunar festival colour
+    cal->setColorTitleWeekEnd(0x123456);
+    cal->setColorHoliday(0x111111); // apart from the lunar festival colour
     Show(2024, 2, 10);
     for (int k = 1; k <= 37; ++k) {
-        if (!cal->Cell(k).Valid) continue;
+        if (!cal->cell(k).Valid) continue;
         const bool weekend = k % 7 == 0 || k % 7 == 1;
-        EXPECT_EQ(cal->Cell(k).DateColor, weekend ? 0x0000FF : cal->ColorDate()) << k;
+        EXPECT_EQ(cal->cell(k).DateColor, weekend ? 0x0000FF : cal->colorDate()) << k;
     }
-    const TDayCell& eve = cal->Cell(CellOfDay(9));
+    const TDayCell& eve = cal->cell(CellOfDay(9));
     EXPECT_EQ(eve.CnText, "除夕");
-    EXPECT_EQ(eve.CnColor, cal->ColorCnHolDay());
-    EXPECT_EQ(cal->Cell(CellOfDay(10)).CnText, "春节");
-    const TDayCell& spring = cal->Cell(CellOfDay(4));
+    EXPECT_EQ(eve.CnColor, cal->colorCnHolDay());
+    EXPECT_EQ(cal->cell(CellOfDay(10)).CnText, "春节");
+    const TDayCell& spring = cal->cell(CellOfDay(4));
     EXPECT_EQ(spring.CnText, "立春");
-    EXPECT_EQ(spring.CnColor, cal->ColorLunarHolDay());
-    EXPECT_EQ(cal->Cell(CellOfDay(14)).CnColor, 0x111111); // Valentine's day
-    const TDayCell& plain = cal->Cell(CellOfDay(12));
+    EXPECT_EQ(spring.CnColor, cal->colorLunarHolDay());
+    EXPECT_EQ(cal->cell(CellOfDay(14)).CnColor, 0x111111); // Valentine's day
+    const TDayCell& plain = cal->cell(CellOfDay(12));
     EXPECT_EQ(plain.CnText, plain.CnDay);
-    EXPECT_EQ(plain.CnColor, cal->ColorCnDate());
+    EXPECT_EQ(plain.CnColor, cal->colorCnDate());
 
     // The first day of a leap month shows the month's name in red.
     Show(2023, 3, 22);
-    const TDayCell& leap = cal->Cell(CellOfDay(22));
+    const TDayCell& leap = cal->cell(CellOfDay(22));
     EXPECT_EQ(leap.CnDay, "初一");
     EXPECT_EQ(leap.CnText, "闰二");
     EXPECT_EQ(leap.CnColor, 0x0000FF);
@@ -152,20 +158,20 @@ TEST_F(ChnCalendarTest, DayColoursAndLunarTexts) {
 
 TEST_F(ChnCalendarTest, LunarFestivalWinsOverEverythingElse) {
     // Look for days carrying two kinds of entry and check which one the cell shows.
-    cal->SetColorHoliday(0x000001);
-    cal->SetColorLunarHolDay(0x000002);
-    cal->SetColorCnHolDay(0x000003);
+    cal->setColorHoliday(0x000001);
+    cal->setColorLunarHolDay(0x000002);
+    cal->setColorCnHolDay(0x000003);
     calendar::TChnCal record;
     int checkedLunarOverSolar = 0, checkedTermOverSolar = 0;
     for (int y = 2000; y <= 2030 && (checkedLunarOverSolar < 2 || checkedTermOverSolar < 2); ++y)
         for (TDateTime t = DateOf(y, 1, 1); t < DateOf(y + 1, 1, 1); t += 1) {
             record.Update(t);
             const bool lunarOverSolar = !record.Holiday.empty() && !record.CnHoliday.empty();
-            const bool termOverSolar = !record.Holiday.empty() && !record.SolarTerm.empty() &&
-                                       record.CnHoliday.empty();
+            const bool termOverSolar =
+                !record.Holiday.empty() && !record.SolarTerm.empty() && record.CnHoliday.empty();
             if (!lunarOverSolar && !termOverSolar) continue;
-            cal->SetDateTime(t);
-            const TDayCell& cell = cal->Cell(CellOfDay(YmdOf(t).d));
+            cal->setDateTime(t);
+            const TDayCell& cell = cal->cell(CellOfDay(YmdOf(t).d));
             if (lunarOverSolar) {
                 EXPECT_EQ(cell.CnText, QString::fromStdString(record.CnHoliday));
                 EXPECT_EQ(cell.CnColor, 0x000003);
@@ -182,105 +188,110 @@ TEST_F(ChnCalendarTest, LunarFestivalWinsOverEverythingElse) {
 
 TEST_F(ChnCalendarTest, ColourChangeRefillsWithoutMovingOrReporting) {
     Show(2024, 2, 1); // before the start of spring: the year is still 癸卯
-    const QString yearName = cal->Cell(41).DayText;
-    cal->SetColorCnDate(0x00AA00);
-    cal->SetColorDate(0x222222);
+    const QString yearName = cal->cell(41).DayText;
+    cal->setColorCnDate(0x00AA00);
+    cal->setColorDate(0x222222);
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(cal->Cell(41).DayText, yearName);
-    EXPECT_EQ(cal->Cell(CellOfDay(1)).CnColor, 0x00AA00);
-    EXPECT_EQ(cal->Cell(CellOfDay(6)).DateColor, 0x222222);
-    EXPECT_EQ(cal->DayGrid->Col(), ColOf(CellOfDay(1)));
+    EXPECT_EQ(cal->cell(41).DayText, yearName);
+    EXPECT_EQ(cal->cell(CellOfDay(1)).CnColor, 0x00AA00);
+    EXPECT_EQ(cal->cell(CellOfDay(6)).DateColor, 0x222222);
+    EXPECT_EQ(cal->DayGrid->col(), ColOf(CellOfDay(1)));
 }
 
 TEST_F(ChnCalendarTest, InfoLineGregorianFrom1949) {
     Show(1949, 1, 1);
-    EXPECT_TRUE(cal->InfoLabel->Caption().startsWith("1949-01-01 农历")) << cal->InfoLabel->Caption().toStdString();
-    EXPECT_EQ(cal->InfoLabel->Caption(), "1949-01-01 农历" + cal->CnDate());
+    EXPECT_TRUE(cal->InfoLabel->caption().startsWith("1949-01-01 农历"))
+        << cal->InfoLabel->caption().toStdString();
+    EXPECT_EQ(cal->InfoLabel->caption(), "1949-01-01 农历" + cal->cnDate());
     Show(1948, 12, 31);
     calendar::TChnCal record;
     record.Update(DateOf(1948, 12, 31));
     ASSERT_FALSE(record.Era.empty());
-    EXPECT_EQ(cal->InfoLabel->Caption(), QString::fromStdString(record.Era) + " 农历" + cal->CnDate());
-    EXPECT_EQ(cal->YearLabel->Caption(), "1948");
-    EXPECT_EQ(cal->MonthLabel->Caption(), "12");
+    EXPECT_EQ(cal->InfoLabel->caption(),
+              QString::fromStdString(record.Era) + " 农历" + cal->cnDate());
+    EXPECT_EQ(cal->YearLabel->caption(), "1948");
+    EXPECT_EQ(cal->MonthLabel->caption(), "12");
 }
 
 TEST_F(ChnCalendarTest, MonthSpinnerSteps) {
     Show(2004, 12, 15);
     cal->MonthSpin->Step(btNext);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2005, 1, 15}));
-    EXPECT_EQ(cal->MonthSpin->Position(), 1);
-    EXPECT_EQ(cal->YearSpin->Position(), 2005);
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 1, 15}));
+    EXPECT_EQ(cal->MonthSpin->position(), 1);
+    EXPECT_EQ(cal->YearSpin->position(), 2005);
     cal->MonthSpin->Step(btPrev);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2004, 12, 15}));
-    EXPECT_EQ(cal->MonthSpin->Position(), 12);
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 12, 15}));
+    EXPECT_EQ(cal->MonthSpin->position(), 12);
     EXPECT_EQ(events, (std::vector<std::string>{"change", "change"}));
 
     Show(2005, 1, 31);
     cal->MonthSpin->Step(btNext);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2005, 2, 28}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 2, 28}));
     Show(2004, 1, 31);
     cal->MonthSpin->Step(btNext);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2004, 2, 29}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 2, 29}));
     // Stepping keeps no time of day.
-    cal->SetDateTime(DateOf(2004, 3, 31) + 0.75);
+    cal->setDateTime(DateOf(2004, 3, 31) + 0.75);
     cal->MonthSpin->Step(btNext);
-    EXPECT_EQ(cal->DateTime(), DateOf(2004, 4, 30));
+    EXPECT_EQ(cal->dateTime(), DateOf(2004, 4, 30));
 }
 
 TEST_F(ChnCalendarTest, SteppingPastTheRangeKeepsDateAndSpinners) {
     Show(2100, 12, 5);
     cal->MonthSpin->Step(btNext);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2100, 12, 5}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2100, 12, 5}));
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(cal->MonthSpin->Position(), 12);
-    EXPECT_EQ(cal->YearSpin->Position(), 2100);
+    EXPECT_EQ(cal->MonthSpin->position(), 12);
+    EXPECT_EQ(cal->YearSpin->position(), 2100);
     // The next step back goes to November 2100, not to a month of 2099.
     cal->MonthSpin->Step(btPrev);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2100, 11, 5}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2100, 11, 5}));
 
     Show(1, 1, 20);
     cal->MonthSpin->Step(btPrev);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{1, 1, 20}));
-    EXPECT_EQ(cal->MonthSpin->Position(), 1);
-    EXPECT_EQ(cal->YearSpin->Position(), 1);
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{1, 1, 20}));
+    EXPECT_EQ(cal->MonthSpin->position(), 1);
+    EXPECT_EQ(cal->YearSpin->position(), 1);
 }
 
 TEST_F(ChnCalendarTest, YearSpinnerSteps) {
     Show(2004, 2, 29);
     cal->YearSpin->Step(btPrev);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2003, 2, 28}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2003, 2, 28}));
     cal->YearSpin->Step(btNext);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2004, 2, 28}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 2, 28}));
     Show(2100, 6, 1);
     cal->YearSpin->Step(btNext); // at the top of the range: no step at all
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(cal->YearSpin->Position(), 2100);
+    EXPECT_EQ(cal->YearSpin->position(), 2100);
 }
 
 TEST_F(ChnCalendarTest, ClicksOutsideDayCellsDoNothing) {
     Show(2009, 2, 14);
-    const TDateTime before = cal->DateTime();
-    const int col = cal->DayGrid->Col(), row = cal->DayGrid->Row();
+    const TDateTime before = cal->dateTime();
+    const int col = cal->DayGrid->col(), row = cal->DayGrid->row();
     const int emptyCell = 30;
-    for (auto [c, r] : {std::pair{ColOf(emptyCell), RowOf(emptyCell)}, {3, 0}, {0, 2}, {8, 2},
+    for (auto [c, r] : {std::pair{ColOf(emptyCell), RowOf(emptyCell)},
+                        {3, 0},
+                        {0, 2},
+                        {8, 2},
                         {ColOf(40), RowOf(40)}}) {
         Press(c, r);
         Release(c, r);
     }
-    EXPECT_EQ(cal->DateTime(), before);
-    EXPECT_EQ(cal->DayGrid->Col(), col);
-    EXPECT_EQ(cal->DayGrid->Row(), row);
+    EXPECT_EQ(cal->dateTime(), before);
+    EXPECT_EQ(cal->DayGrid->col(), col);
+    EXPECT_EQ(cal->DayGrid->row(), row);
     EXPECT_TRUE(events.empty());
 }
 
 TEST_F(ChnCalendarTest, PressChangesTheDateAndReleaseOnItSelects) {
-    cal->SetDateTime(DateOf(2024, 2, 10) + 0.5); // with a time of day
+    cal->setDateTime(DateOf(2024, 2, 10) + 0.5); // with a time of day
     events.clear();
     const int k = CellOfDay(10);
     // Pressing the current day drops the time: a change, then the select on release.
     Press(ColOf(k), RowOf(k));
-    EXPECT_EQ(cal->DateTime(), DateOf(2024, 2, 10));
+    EXPECT_EQ(cal->dateTime(), DateOf(2024, 2, 10));
     Release(ColOf(k), RowOf(k));
     EXPECT_EQ(events, (std::vector<std::string>{"change", "select"}));
     events.clear();
@@ -292,7 +303,7 @@ TEST_F(ChnCalendarTest, PressChangesTheDateAndReleaseOnItSelects) {
     events.clear();
     const int other = CellOfDay(20);
     Press(ColOf(other), RowOf(other));
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2024, 2, 20}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 20}));
     Release(3, 0);
     EXPECT_EQ(events, (std::vector<std::string>{"change", "click"}));
 }
@@ -302,13 +313,13 @@ TEST_F(ChnCalendarTest, DateClickOnlyAfterAPressInsideTheCalendar) {
     Leave();
     Press(ColOf(CellOfDay(12)), RowOf(CellOfDay(12)));
     EXPECT_EQ(events, (std::vector<std::string>{"change"})); // the first press sets the flag
-    EXPECT_TRUE(cal->MousePressed());
+    EXPECT_TRUE(cal->mousePressed());
     events.clear();
     QTest::keyClick(cal->DayGrid, Qt::Key_Right);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2024, 2, 13}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 13}));
     EXPECT_EQ(events, (std::vector<std::string>{"change", "click"}));
     Leave();
-    EXPECT_FALSE(cal->MousePressed());
+    EXPECT_FALSE(cal->mousePressed());
     events.clear();
     QTest::keyClick(cal->DayGrid, Qt::Key_Right);
     EXPECT_EQ(events, (std::vector<std::string>{"change"}));
@@ -325,10 +336,10 @@ TEST_F(ChnCalendarTest, DraggingSelectsEachDayPassed) {
                          cal->DayGrid->mapToGlobal(CellCenter(*cal, ColOf(k), RowOf(k))),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(cal->DayGrid, &move);
-        EXPECT_EQ(cal->DayGrid->Col(), ColOf(k));
+        EXPECT_EQ(cal->DayGrid->col(), ColOf(k));
     }
     Release(ColOf(c), RowOf(c));
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2024, 2, 7}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 7}));
     EXPECT_EQ(std::count(events.begin(), events.end(), "change"), 3);
     EXPECT_EQ(events.back(), "select");
 }
@@ -337,50 +348,52 @@ TEST_F(ChnCalendarTest, KeysAndWheelStayInsideTheMonth) {
     Show(2009, 2, 1); // Sunday in column 1
     QTest::keyClick(cal->DayGrid, Qt::Key_Left);
     QTest::keyClick(cal->DayGrid, Qt::Key_Up);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2009, 2, 1}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 1}));
     QTest::keyClick(cal->DayGrid, Qt::Key_Down);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2009, 2, 8}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 8}));
     Show(2009, 2, 28);
     QTest::keyClick(cal->DayGrid, Qt::Key_Right); // column 8, the filler
     QTest::keyClick(cal->DayGrid, Qt::Key_Down);  // an empty cell
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2009, 2, 28}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 28}));
 
     const QPoint at = CellCenter(*cal, 3, 2);
-    QWheelEvent down(at, cal->DayGrid->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
-                     Qt::NoModifier, Qt::NoScrollPhase, false);
-    QWheelEvent up(at, cal->DayGrid->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
-                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent down(at, cal->DayGrid->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QWheelEvent up(at, cal->DayGrid->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
     QApplication::sendEvent(cal->DayGrid, &up);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2009, 2, 21}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 21}));
     QApplication::sendEvent(cal->DayGrid, &down);
-    EXPECT_EQ(YmdOf(cal->DateTime()), (Ymd{2009, 2, 28}));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 28}));
 }
 
 TEST_F(ChnCalendarTest, CellSizesAtThePopupSize) {
     ASSERT_EQ(cal->size(), QSize(313, 253));
     EXPECT_EQ(cal->DayGrid->geometry(), QRect(8, 40, 298, 186));
-    for (int r = 1; r <= 5; ++r) EXPECT_EQ(cal->DayGrid->RowHeight(r), 27);
-    EXPECT_EQ(cal->DayGrid->RowHeight(0), 18);
-    EXPECT_EQ(cal->DayGrid->RowHeight(6), 33);
-    EXPECT_EQ(cal->DayGrid->ColWidth(0), 6);
-    for (int c = 1; c <= 7; ++c) EXPECT_EQ(cal->DayGrid->ColWidth(c), 40);
-    EXPECT_EQ(cal->DayGrid->ColWidth(8), 12);
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(cal->DayGrid->rowHeight(r), 27);
+    EXPECT_EQ(cal->DayGrid->rowHeight(0), 18);
+    EXPECT_EQ(cal->DayGrid->rowHeight(6), 33);
+    EXPECT_EQ(cal->DayGrid->colWidth(0), 6);
+    for (int c = 1; c <= 7; ++c)
+        EXPECT_EQ(cal->DayGrid->colWidth(c), 40);
+    EXPECT_EQ(cal->DayGrid->colWidth(8), 12);
 
     // Week numbers widen column 0 alone; the next layout spreads the rest.
-    cal->SetShowWeekNum(true);
-    EXPECT_EQ(cal->DayGrid->ColWidth(0), 18);
-    EXPECT_EQ(cal->DayGrid->ColWidth(1), 40);
-    EXPECT_EQ(cal->DayGrid->ColWidth(8), 12);
-    cal->SetShowTitle(true);
-    EXPECT_EQ(cal->DayGrid->ColWidth(1), 39);
-    EXPECT_EQ(cal->DayGrid->ColWidth(8), 7);
+    cal->setShowWeekNum(true);
+    EXPECT_EQ(cal->DayGrid->colWidth(0), 18);
+    EXPECT_EQ(cal->DayGrid->colWidth(1), 40);
+    EXPECT_EQ(cal->DayGrid->colWidth(8), 12);
+    cal->setShowTitle(true);
+    EXPECT_EQ(cal->DayGrid->colWidth(1), 39);
+    EXPECT_EQ(cal->DayGrid->colWidth(8), 7);
 
-    cal->SetShowTitle(false);
+    cal->setShowTitle(false);
     EXPECT_EQ(cal->DayGrid->geometry(), QRect(2, 2, 309, 249));
     EXPECT_FALSE(cal->MonthSpin->isVisible());
     EXPECT_EQ(cal->DayGrid->PopupMenu, cal->YearMenu);
     cal->resize(400, 300);
-    EXPECT_EQ(cal->BackBitmap().size(), QSize(400, 300));
+    EXPECT_EQ(cal->backBitmap().size(), QSize(400, 300));
     EXPECT_EQ(cal->DayGrid->geometry(), QRect(2, 2, 396, 296));
 }
 

@@ -60,15 +60,15 @@ int main(int argc, char** argv) {
         calendar_ui::TChnCalendar cal;
         cal.show();
         if (s.weekNumbers) {
-            cal.SetShowWeekNum(true);
+            cal.setShowWeekNum(true);
             cal.resize(cal.width(), cal.height() + 1); // a new layout spreads the columns
             cal.resize(313, 253);
         }
         if (s.picture) {
-            cal.SetCenter(true);
-            cal.SetBackGround(SamplePicture());
+            cal.setCenter(true);
+            cal.setBackGround(SamplePicture());
         }
-        cal.SetDateTime(DateOf(s.y, s.m, s.d));
+        cal.setDateTime(DateOf(s.y, s.m, s.d));
         const QString path = out.filePath(QString::fromLatin1(s.file));
         if (!cal.grab().toImage().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
