@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace calendar_ui {
 
 TTitleLabel::TTitleLabel(QWidget* parent, int left, int top, const QFont& font, gdi::TColor color)
@@ -43,7 +45,10 @@ void TTitleLabel::AdjustBounds() {
     const QFontMetrics fm(font());
     const int w = fm.horizontalAdvance(text().isEmpty() ? QStringLiteral(" ") : text());
     const int left = rightAligned_ ? right_ - w : x();
-    setGeometry(left, y(), w, fm.height());
+    // Some fonts put the underline below their descent; keep it inside the label.
+    int h = fm.height();
+    if (font().underline()) h = std::max(h, fm.ascent() + fm.underlinePos() + fm.lineWidth() + 1);
+    setGeometry(left, y(), w, h);
 }
 
 void TTitleLabel::mousePressEvent(QMouseEvent* e) {

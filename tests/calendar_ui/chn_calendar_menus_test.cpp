@@ -3,6 +3,8 @@
 #include "calendar/chn_cal.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLocale>
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -137,6 +139,55 @@ TEST_F(ChnCalendarMenusTest, TitleLabels) {
     cal->setColorTitleYear(0x00FF00);
     EXPECT_EQ(cal->YearLabel->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     EXPECT_EQ(cal->colorTitleSelected(), 0x808080);
+
+    // The link's underline lies inside the label.
+    const QImage link = cal->TodayLabel->grab().toImage();
+    int underline = 0;
+    for (int x = 0; x < link.width(); ++x)
+        underline += QColor(link.pixel(x, link.height() - 1)) == QColor(0, 0, 255);
+    EXPECT_GE(underline, link.width() - 2);
+}
+
+TEST_F(ChnCalendarMenusTest, LabelsAndGridOpenTheirMenus) {
+    QTest::mouseClick(cal->MonthUnitLabel, Qt::LeftButton);
+    EXPECT_TRUE(cal->MonthMenu->isVisible());
+    cal->MonthMenu->hide();
+    QTest::mouseClick(cal->YearLabel, Qt::LeftButton);
+    EXPECT_TRUE(cal->YearMenu->isVisible());
+    cal->YearMenu->hide();
+
+    QContextMenuEvent right(QContextMenuEvent::Mouse, {5, 5},
+                            cal->MonthLabel->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(cal->MonthLabel, &right);
+    EXPECT_TRUE(cal->MonthMenu->isVisible());
+    cal->MonthMenu->hide();
+
+    // Without the title the grid covers the labels and offers the year menu itself.
+    QContextMenuEvent onGrid(QContextMenuEvent::Mouse, {50, 50},
+                             cal->DayGrid->mapToGlobal(QPoint(50, 50)));
+    QApplication::sendEvent(cal->DayGrid, &onGrid);
+    EXPECT_FALSE(cal->YearMenu->isVisible());
+    cal->setShowTitle(false);
+    QApplication::sendEvent(cal->DayGrid, &onGrid);
+    EXPECT_TRUE(cal->YearMenu->isVisible());
+    cal->YearMenu->hide();
+}
+
+TEST_F(ChnCalendarMenusTest, SpinnerButtonsStepTheMonthAndTheYear) {
+    cal->setDateTime(DateOf(2004, 12, 31));
+    int changes = 0;
+    cal->OnChange = [&](QObject*) { ++changes; };
+    const auto click = [](TUpDown* spin, bool upper) {
+        const QPoint at(spin->width() / 2, upper ? 2 : spin->height() - 3);
+        QTest::mouseClick(spin, Qt::LeftButton, {}, at);
+    };
+    click(cal->MonthSpin, true);
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 1, 31}));
+    click(cal->MonthSpin, true);
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 2, 28}));
+    click(cal->YearSpin, false);
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 2, 28}));
+    EXPECT_EQ(changes, 3);
 }
 
 } // namespace

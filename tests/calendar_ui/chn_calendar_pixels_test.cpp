@@ -176,6 +176,22 @@ TEST_F(ChnCalendarPixelsTest, HiddenSelectionAndSuppressedSecondLine) {
     EXPECT_EQ(gdi::GetRValue(At(grid, r.Left + 1, r.Top + 1)), 0); // the gradient stays
 }
 
+TEST_F(ChnCalendarPixelsTest, NarrowColumnsGetOneCharacterCaptions) {
+    // Ink of the Monday caption in the header, left of the rule.
+    const auto captionWidth = [&] {
+        const gdi::TRect r = cal->DayGrid->CellRect(2, 0);
+        return BoxOf(Grid().copy(r.Left, r.Top, r.Width(), r.Height() - 4), cal->colorTitleWeek())
+            .width();
+    };
+    ASSERT_EQ(cal->DayGrid->colWidth(2), 40);
+    const int longWidth = captionWidth();
+    cal->resize(294, 253); // columns of 38 pixels
+    ASSERT_EQ(cal->DayGrid->colWidth(2), 38);
+    const int shortWidth = captionWidth();
+    EXPECT_GT(shortWidth, 0);
+    EXPECT_GT(longWidth, 2 * shortWidth);
+}
+
 TEST_F(ChnCalendarPixelsTest, DateCellHandlerCanReplaceTheText) {
     const int k = 5; // 1 February 2024, a Thursday
     const gdi::TRect r = cal->DayGrid->CellRect(ColOf(k), RowOf(k));
