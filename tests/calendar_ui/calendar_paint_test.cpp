@@ -61,15 +61,6 @@ TEST(FillGradient, BandEdgesRoundHalvesToEven) {
     EXPECT_EQ(At(img, 3, 1), gdi::RGB(70, 140, 210)); // band 6
 }
 
-TEST(FillGradient, SystemColoursAreResolved) {
-    QImage img = Filled(2, 1, gdi::clBlack);
-    {
-        gdi::TCanvas canvas(&img);
-        FillGradient(canvas, {0, 0, 2, 1}, 1, 1, gdi::clBtnFace, gdi::clWindow);
-    }
-    EXPECT_EQ(At(img, 0, 0), gdi::ColorToRGB(gdi::clWindow));
-}
-
 TEST(FitPictureRect, KeepsTheAspectInsideTheBox) {
     gdi::TRect r;
     FitPictureRect(200, 100, 313, 253, false, r); // wide: full width
@@ -122,18 +113,6 @@ TEST(BlendBitmapAt, ExplicitKeyAndClippingAtTheEdges) {
     // Entirely outside: nothing changes and nothing is touched out of bounds.
     BlendBitmapAt(dest, src, {10, -10}, -1, 50);
     EXPECT_EQ(At(dest, 3, 0), gdi::clWhite);
-}
-
-TEST(BlendBitmapAt, ConvertsBothImagesToThe32BitLayout) {
-    QImage dest(2, 2, QImage::Format_RGB888);
-    dest.fill(QColor(100, 100, 100));
-    QImage src(2, 2, QImage::Format_ARGB32);
-    src.fill(QColor(0, 0, 0));
-    src.setPixel(0, 0, qRgb(9, 9, 9));
-    BlendBitmapAt(dest, src, {0, 0}, -1, 50);
-    EXPECT_EQ(dest.format(), QImage::Format_RGB32);
-    EXPECT_EQ(src.format(), QImage::Format_RGB32);
-    EXPECT_EQ(At(dest, 1, 1), gdi::RGB(50, 50, 50));
 }
 
 TEST(SmallRoutines, ClampByteAndPixelToColor) {

@@ -127,9 +127,6 @@ TEST_F(ChnCalendarMenusTest, TitleLabels) {
     cal->setDateTime(DateOf(2005, 12, 1));
     EXPECT_EQ(cal->MonthLabel->geometry().right(), right);
     EXPECT_LT(cal->MonthLabel->x(), 34);
-    EXPECT_EQ(cal->YearLabel->pos(), QPoint(120, 0));
-    EXPECT_EQ(cal->InfoLabel->pos(), QPoint(10, 236));
-    EXPECT_EQ(cal->TodayLabel->caption(), "今天");
     EXPECT_TRUE(cal->TodayLabel->font().underline());
     EXPECT_EQ(cal->MonthLabel->PopupMenu, cal->MonthMenu);
     EXPECT_EQ(cal->YearUnitLabel->PopupMenu, cal->YearMenu);
@@ -138,7 +135,6 @@ TEST_F(ChnCalendarMenusTest, TitleLabels) {
     EXPECT_EQ(cal->colorTitleYear(), 0xFF0000);
     cal->setColorTitleYear(0x00FF00);
     EXPECT_EQ(cal->YearLabel->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    EXPECT_EQ(cal->colorTitleSelected(), 0x808080);
 
     // The link's underline lies inside the label.
     const QImage link = cal->TodayLabel->grab().toImage();
