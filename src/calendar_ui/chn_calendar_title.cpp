@@ -117,7 +117,8 @@ void TChnCalendar::BuildMenus() {
     }
 
     DayGrid->setRowHeight(0, 18);
-    DayGrid->setColWidth(0, 6);
+    // Week numbers switched on before the window existed keep their wider column.
+    DayGrid->setColWidth(0, showWeekNum_ ? 18 : 6);
     DistributeCellSizes();
 }
 

@@ -388,6 +388,13 @@ TEST_F(ChnCalendarTest, CellSizesAtThePopupSize) {
     EXPECT_EQ(cal->DayGrid->colWidth(1), 39);
     EXPECT_EQ(cal->DayGrid->colWidth(8), 7);
 
+    TChnCalendar early; // week numbers on before the window exists
+    early.setShowWeekNum(true);
+    early.setAttribute(Qt::WA_DontShowOnScreen);
+    early.show();
+    EXPECT_EQ(early.DayGrid->colWidth(0), 18);
+    EXPECT_EQ(early.DayGrid->colWidth(1), 39);
+
     cal->setShowTitle(false);
     EXPECT_EQ(cal->DayGrid->geometry(), QRect(2, 2, 309, 249));
     EXPECT_FALSE(cal->MonthSpin->isVisible());

@@ -58,12 +58,8 @@ int main(int argc, char** argv) {
     };
     for (const Shot& s : shots) {
         calendar_ui::TChnCalendar cal;
+        cal.setShowWeekNum(s.weekNumbers);
         cal.show();
-        if (s.weekNumbers) {
-            cal.setShowWeekNum(true);
-            cal.resize(cal.width(), cal.height() + 1); // a new layout spreads the columns
-            cal.resize(313, 253);
-        }
         if (s.picture) {
             cal.setCenter(true);
             cal.setBackGround(SamplePicture());
