@@ -308,6 +308,19 @@ TEST_F(ChnCalendarTest, PressChangesTheDateAndReleaseOnItSelects) {
     EXPECT_EQ(events, (std::vector<std::string>{"change", "click"}));
 }
 
+TEST_F(ChnCalendarTest, DoubleClickLeavesTheCurrentCell) {
+    Show(2024, 2, 10);
+    const int k = CellOfDay(20);
+    const QPoint at = CellCenter(*cal, ColOf(k), RowOf(k));
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, cal->DayGrid->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cal->DayGrid, &dbl);
+    Release(ColOf(k), RowOf(k));
+    EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 10}));
+    EXPECT_TRUE(cal->mousePressed());
+    EXPECT_TRUE(events.empty());
+}
+
 TEST_F(ChnCalendarTest, DateClickOnlyAfterAPressInsideTheCalendar) {
     Show(2024, 2, 10);
     Leave();
