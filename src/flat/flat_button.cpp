@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 
 namespace flat {
@@ -365,10 +366,14 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent* e) {
         if (Down) State = stLatched;
         update();
     }
-    if (inside)
+    if (inside) {
+        // The click handler may delete the button (closing its window, for one).
+        const QPointer<TFlatButton> self(this);
         Click();
-    else
+        if (!self) return;
+    } else {
         LeaveHot();
+    }
     RefreshHover();
 }
 
@@ -395,8 +400,9 @@ void TFlatButton::keyReleaseEvent(QKeyEvent* e) {
         setDown(false);
     else
         State = stUp;
+    const QPointer<TFlatButton> self(this);
     Click();
-    update();
+    if (self) update();
 }
 
 void TFlatButton::focusInEvent(QFocusEvent* e) {

@@ -149,9 +149,10 @@ void TFlatComboBox::setItemHeight(int h) {
 }
 
 void TFlatComboBox::setText(const QString& t) {
-    if (isEditable())
+    if (isEditable()) {
         setEditText(t);
-    else
+        lineEdit()->setCursorPosition(0); // show the start, as a freshly set edit does
+    } else
         setCurrentIndex(findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive));
     update();
 }

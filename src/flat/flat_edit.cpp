@@ -13,6 +13,7 @@ TCustomFlatEdit::TCustomFlatEdit(QWidget* parent) : QLineEdit(parent) {
     setTextMargins(3, 3, 3, 3);
     setGeometry(0, 0, 121, 19);
     setAttribute(Qt::WA_Hover, false);
+    if (parent != nullptr) ColorFlat = gdi::ControlColor(parent); // ParentColor is on
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (OnChange) OnChange(this);
     });

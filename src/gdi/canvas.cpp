@@ -50,7 +50,6 @@ void TCanvas::Begin(QPaintDevice* device) {
     End();
     own_ = std::make_unique<QPainter>(device);
     painter_ = own_.get();
-    image_ = device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
     base_ = painter_->transform();
     origin_ = {};
     hasClip_ = false;
@@ -64,7 +63,6 @@ void TCanvas::Begin(QPaintDevice* device) {
 void TCanvas::Begin(QPainter* painter) {
     End();
     painter_ = painter;
-    image_ = nullptr;
     base_ = painter_->transform();
     origin_ = {};
     hasClip_ = painter_->hasClipping();
@@ -81,7 +79,6 @@ void TCanvas::End() {
     if (own_) own_->end();
     own_.reset();
     painter_ = nullptr;
-    image_ = nullptr;
 }
 
 QFont TCanvas::DrawingFont() const {
@@ -107,10 +104,12 @@ void TCanvas::SetPixel(int x, int y, TColor c) {
 }
 
 TColor TCanvas::GetPixel(int x, int y) const {
-    if (!image_) return clNone;
-    const QPoint p = base_.map(QPoint(x + origin_.X, y + origin_.Y));
-    if (!image_->rect().contains(p)) return clNone;
-    return FromQColor(QColor(image_->pixel(p)));
+    if (!painter_ || !painter_->device() || painter_->device()->devType() != QInternal::Image)
+        return clNone;
+    const auto* img = static_cast<const QImage*>(painter_->device());
+    const QPoint p = painter_->transform().map(QPoint(x, y));
+    if (!img->valid(p)) return clNone;
+    return FromQColor(QColor(img->pixel(p)));
 }
 
 // Bresenham between the two points; the end pixel only when asked for.
@@ -381,52 +380,40 @@ void TCanvas::BlendDraw(int x, int y, const QImage& img, int alpha, TColor key) 
 void TCanvas::DrawMasked(const TRect& dst, const QImage& src, const TRect& srcRect, TColor key,
                          int alpha) {
     if (!painter_ || src.isNull() || dst.IsEmpty() || srcRect.IsEmpty()) return;
-    // Scale first (nearest neighbour), then compose pixel by pixel so that the result is
-    // exact: no premultiplication rounding, key pixels untouched.
+    // Scale first (nearest neighbour), then build an image whose pixels are either fully
+    // opaque or fully transparent, so that the painter copies exact colours: key pixels
+    // become transparent, blended pixels are mixed here with what the device holds.
     QImage part = src.copy(srcRect.ToQRect()).convertToFormat(QImage::Format_RGB32);
     if (part.size() != dst.ToQRect().size())
         part =
             part.scaled(dst.Width(), dst.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage out = part.convertToFormat(QImage::Format_ARGB32);
     const bool keyed = key != clNone;
     const QRgb keyRgb = keyed ? ToRgb(key) & 0xFFFFFF : 0;
-
-    if (image_ && base_.isAffine() && base_.m11() == 1 && base_.m22() == 1 && base_.m12() == 0 &&
-        base_.m21() == 0) {
-        const QRegion clip = hasClip_ ? clip_ : DeviceRegion();
-        const int ox = int(base_.dx()) + origin_.X, oy = int(base_.dy()) + origin_.Y;
-        for (int y = 0; y < part.height(); ++y) {
-            const int dy = dst.Top + y + oy;
-            if (dy < 0 || dy >= image_->height()) continue;
-            const QRgb* s = reinterpret_cast<const QRgb*>(part.constScanLine(y));
-            for (int x = 0; x < part.width(); ++x) {
-                const int dx = dst.Left + x + ox;
-                if (dx < 0 || dx >= image_->width()) continue;
-                if (keyed && (s[x] & 0xFFFFFF) == keyRgb) continue;
-                if (!clip.contains(QPoint(dx - int(base_.dx()), dy - int(base_.dy())))) continue;
-                QRgb out = s[x];
-                if (alpha < 255) {
-                    const QRgb d = image_->pixel(dx, dy);
-                    auto mix = [alpha](int a, int b) {
-                        return (a * alpha + b * (255 - alpha)) / 255;
-                    };
-                    out = qRgb(mix(qRed(out), qRed(d)), mix(qGreen(out), qGreen(d)),
-                               mix(qBlue(out), qBlue(d)));
-                }
-                image_->setPixel(dx, dy, out | 0xFF000000u);
+    const QImage* device = painter_->device() && painter_->device()->devType() == QInternal::Image
+                               ? static_cast<const QImage*>(painter_->device())
+                               : nullptr;
+    const QTransform toDevice = painter_->transform();
+    const bool readable = device != nullptr && toDevice.type() <= QTransform::TxTranslate;
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb* s = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if (keyed && (s[x] & 0xFFFFFF) == keyRgb) {
+                s[x] = 0;
+                continue;
             }
+            if (alpha >= 255 || !readable) continue;
+            const QPoint d = toDevice.map(QPoint(dst.Left + x, dst.Top + y));
+            if (!device->valid(d)) continue;
+            const QRgb b = device->pixel(d);
+            auto mix = [alpha](int a, int c) { return (a * alpha + c * (255 - alpha)) / 255; };
+            s[x] = qRgb(mix(qRed(s[x]), qRed(b)), mix(qGreen(s[x]), qGreen(b)),
+                        mix(qBlue(s[x]), qBlue(b)));
         }
-        return;
-    }
-    // Other devices: an alpha mask does the same through the painter.
-    QImage argb = part.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        QRgb* s = reinterpret_cast<QRgb*>(argb.scanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
-            if (keyed && (s[x] & 0xFFFFFF) == keyRgb) s[x] = 0;
     }
     painter_->save();
-    painter_->setOpacity(alpha / 255.0);
-    painter_->drawImage(QPoint(dst.Left, dst.Top), argb);
+    if (alpha < 255 && !readable) painter_->setOpacity(alpha / 255.0);
+    painter_->drawImage(QPoint(dst.Left, dst.Top), out);
     painter_->restore();
 }
 

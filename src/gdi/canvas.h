@@ -163,7 +163,6 @@ private:
 
     std::unique_ptr<QPainter> own_;
     QPainter* painter_ = nullptr;
-    QImage* image_ = nullptr;
     QTransform base_;
     TPoint origin_;
     bool hasClip_ = false;

@@ -26,11 +26,24 @@ TColor ControlColor(const QWidget* w) {
     return v.isValid() ? static_cast<TColor>(v.toInt()) : clBtnFace;
 }
 
+namespace {
+// The palette's window colour follows Color, so that a widget filling its background (and
+// a parent painted under a see-through control) shows it.
+void SyncPalette(QWidget* w, TColor c) {
+    const QColor q = ToQColor(c);
+    if (w->palette().color(QPalette::Window) == q) return;
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, q);
+    w->setPalette(pal);
+}
+} // namespace
+
 void SetControlColor(QWidget* w, TColor c) {
     if (w == nullptr) return;
     const QVariant old = w->property(kColorProperty);
     const bool changed = !old.isValid() || old.toInt() != c;
     w->setProperty(kColorProperty, static_cast<int>(c));
+    SyncPalette(w, c);
     w->update();
     if (changed) NotifyChildrenColorChanged(w);
 }
@@ -51,6 +64,8 @@ void NotifySysColorChange() {
     QList<QPointer<QWidget>> all;
     for (QWidget* w : QApplication::allWidgets())
         all.append(w);
+    for (const auto& w : all)
+        if (w && w->property(kColorProperty).isValid()) SyncPalette(w, ControlColor(w));
     for (const auto& w : all) {
         if (!w) continue;
         QEvent e(SysColorChangedEvent());

@@ -20,7 +20,8 @@ QEvent::Type SysColorChangedEvent();
 // a plain form does.
 TColor ControlColor(const QWidget* w);
 
-// Stores the Color, repaints the widget and, when the value changed, tells its children.
+// Stores the Color (also as the palette's window colour), repaints the widget and, when the
+// value changed, tells its children.
 void SetControlColor(QWidget* w, TColor c);
 
 // Sends the parent-colour notification to every direct child widget of w.

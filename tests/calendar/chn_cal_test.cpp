@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 using namespace calendar;
 
@@ -21,15 +23,6 @@ TChnCal Updated(int y, int m, int d) {
 }
 
 } // namespace
-
-TEST(ChnCal, FreshRecordIsEmpty) {
-    const TChnCal cal;
-    EXPECT_EQ(cal.LunarYear, 0);
-    EXPECT_EQ(cal.LunarMonth, 0);
-    EXPECT_EQ(cal.DateTime, 0.0);
-    EXPECT_TRUE(cal.CnDay.empty());
-    EXPECT_TRUE(cal.Era.empty());
-}
 
 TEST(ChnCal, LunarNewYearsDay) {
     const TChnCal cal = Updated(2024, 2, 10);
@@ -81,18 +74,27 @@ TEST(ChnCal, ReusedRecordFollowsEveryChangeOfItsGroups) {
     EXPECT_EQ(cal.Era, "[清]德宗 爱新觉罗载湉 光绪26年");
 }
 
-TEST(ChnCal, AMonthOfUpdatesMatchesFreshRecords) {
+TEST(ChnCal, ConsecutiveUpdatesMatchFreshRecords) {
+    // Two years day by day: through starts of spring, a leap month and two New Years, and
+    // back across the era boundary of 1949.
     TChnCal reused;
-    for (int d = 1; d <= 31; ++d) {
-        reused.Update(Date(2023, 3, d));
-        const TChnCal fresh = Updated(2023, 3, d);
-        EXPECT_EQ(reused.CnMonth, fresh.CnMonth) << d;
-        EXPECT_EQ(reused.CnDay, fresh.CnDay) << d;
-        EXPECT_EQ(reused.MonthGanZhi, fresh.MonthGanZhi) << d;
-        EXPECT_EQ(reused.YearGanZhi, fresh.YearGanZhi) << d;
-        EXPECT_EQ(reused.SolarTerm, fresh.SolarTerm) << d;
-        EXPECT_EQ(reused.Era, fresh.Era) << d;
-    }
+    const auto compare = [&reused](TDateTime t) {
+        reused.Update(t);
+        TChnCal fresh;
+        fresh.Update(t);
+        const auto texts = [](const TChnCal& c) {
+            return std::vector<std::string>{
+                c.SolarTerm, c.Holiday, c.CnMonth, c.DayGanZhi,   c.YearGanZhi,    c.MonthGanZhi,
+                c.CnHoliday, c.CnYear,  c.CnDay,   c.AnimalsYear, c.Constellation, c.Era};
+        };
+        EXPECT_EQ(texts(reused), texts(fresh)) << t;
+        EXPECT_EQ(reused.LunarYear, fresh.LunarYear) << t;
+        EXPECT_EQ(reused.LunarMonth, fresh.LunarMonth) << t;
+    };
+    for (TDateTime t = Date(2023, 1, 1); t <= Date(2024, 12, 31); t += 1)
+        compare(t);
+    for (TDateTime t = Date(1949, 3, 1); t >= Date(1948, 11, 1); t -= 1)
+        compare(t);
 }
 
 TEST(ChnCal, FailedConversionOnlyStoresTheDate) {

@@ -54,6 +54,16 @@ void Engine(FuzzedDataProvider& in) {
     SplitCycle(in.ConsumeIntegral<int>(), stem, branch);
     CycleOf(in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>());
     LunarDayName(in.ConsumeIntegral<int>());
+    const int weekday = DayOfWeekOf(year, month, day);
+    Check(weekday >= 1 && weekday <= 7, "weekday");
+    TDateTime encoded = 0;
+    if (TryEncodeDate(year, month, day, encoded)) {
+        const int week = IsoWeekOf(year, month, day);
+        Check(week >= 1 && week <= 53, "ISO week");
+        int y = 0, m = 0, d = 0;
+        Check(DecodeDate(encoded, y, m, d) && y == year && m == month && d == day,
+              "encoded dates decode back");
+    }
 
     const std::int64_t number = DayNumber(year, month, day);
     int y = 0, m = 0, d = 0;
@@ -102,7 +112,8 @@ void DateTimes(FuzzedDataProvider& in) {
 void CommandLine(FuzzedDataProvider& in) {
     std::vector<std::string> args;
     const int count = in.ConsumeIntegralInRange(0, 5);
-    for (int i = 0; i < count; ++i) args.push_back(in.ConsumeRandomLengthString(24));
+    for (int i = 0; i < count; ++i)
+        args.push_back(in.ConsumeRandomLengthString(24));
     // Keep each run short: a --tsv range is cut to its first date.
     if (args.size() > 2 && args[0] == "--tsv") args.resize(2);
     static std::FILE* sink = std::fopen("/dev/null", "w");

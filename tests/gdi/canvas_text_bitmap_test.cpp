@@ -172,17 +172,6 @@ TEST(CanvasBitmaps, StretchAndBlendAreExact) {
     EXPECT_EQ(PixelColor(back, 1, 0), clBlack);            // clipped away
 }
 
-TEST(CanvasBitmaps, GradientRunsFromFirstColourTowardsTheSecond) {
-    QImage img = White(1, 4);
-    {
-        TCanvas c(&img);
-        c.GradientFill({0, 0, 1, 4}, RGB(0, 0, 0), RGB(200, 100, 40), true);
-    }
-    EXPECT_EQ(PixelColor(img, 0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(PixelColor(img, 0, 2), RGB(100, 50, 20));
-    EXPECT_EQ(PixelColor(img, 0, 3), RGB(150, 75, 30));
-}
-
 TEST(CanvasBitmaps, BitmapCanvasIsFlushedBeforeReading) {
     TBitmap bmp(3, 3);
     bmp.Canvas().FillRect({0, 0, 3, 3}, clRed);

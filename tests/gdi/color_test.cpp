@@ -57,12 +57,16 @@ TEST(ControlColor, ContainersTellTheirDirectChildrenOnRealChangesOnly) {
     auto* grandChild = new Listener(child);
     SetControlColor(&top, clInfoBk);
     EXPECT_EQ(ControlColor(&top), clInfoBk);
+    EXPECT_EQ(top.palette().color(QPalette::Window), QColor(255, 255, 225));
     EXPECT_EQ(child->parentChanges, 1);
     EXPECT_EQ(grandChild->parentChanges, 0);
     SetControlColor(&top, clInfoBk);
     EXPECT_EQ(child->parentChanges, 1);
 
+    SetSysColor(COLOR_INFOBK, RGB(1, 2, 3));
     NotifySysColorChange();
+    ResetSysColors();
+    EXPECT_EQ(top.palette().color(QPalette::Window), QColor(1, 2, 3));
     EXPECT_EQ(child->sysChanges, 1);
     EXPECT_EQ(grandChild->sysChanges, 1);
 }

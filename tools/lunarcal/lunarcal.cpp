@@ -229,7 +229,9 @@ int Month(const Date& month, std::FILE* out) {
     std::string text =
         PadTo(std::to_string(month.year) + "年" + std::to_string(month.month) + "月", 16) +
         cal.Constellation + "  " + cal.YearGanZhi + "  " +
-        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年") + "\n";
+        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年");
+    while (text.back() == ' ') text.pop_back();
+    text += "\n";
     const std::string cnDate = cal.CnMonth + cal.CnDay;
     if (month.year >= 1949 || cal.Era.empty())
         text += FormatDate(month.year, month.month, month.day) + " 农历" + cnDate + "\n";
