@@ -70,6 +70,17 @@ void BM_SetDateBefore1949(benchmark::State& state) {
     SetDate(state, false, 1900);
 }
 
+// The first drop-down: construction and window creation (menus built, today filled).
+void BM_CreateAndShow(benchmark::State& state) {
+    App();
+    for (auto _ : state) {
+        calendar_ui::TChnCalendar cal;
+        cal.setAttribute(Qt::WA_DontShowOnScreen);
+        cal.show();
+        benchmark::DoNotOptimize(cal.dateTime());
+    }
+}
+
 void BM_PaintGrid(benchmark::State& state) {
     App();
     calendar_ui::TChnCalendar cal;
@@ -102,5 +113,6 @@ void BM_RenderWholeCalendar(benchmark::State& state) {
 BENCHMARK(BM_SetDate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SetDateWithPicture)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SetDateBefore1949)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CreateAndShow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintGrid)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderWholeCalendar)->Unit(benchmark::kMicrosecond);
