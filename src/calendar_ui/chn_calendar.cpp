@@ -1,0 +1,495 @@
+#include "calendar_ui/chn_calendar.h"
+
+#include "gdi/fonts.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QResizeEvent>
+#include <QShowEvent>
+
+namespace calendar_ui {
+namespace {
+
+constexpr TColor kRed = 0x0000FF;
+
+int DaysInMonth(int year, int month) {
+    return int(calendar::GregorianDaysOf(year, month + 1, 1) -
+               calendar::GregorianDaysOf(year, month, 1));
+}
+
+} // namespace
+
+TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
+    setFont(gdi::DefaultFont());
+
+    YearSpin = new TUpDown(this);
+    YearSpin->move(220, 10);
+    YearSpin->setRange(1, 2100);
+    YearSpin->OnClick = [this](QObject*, TUDBtnType) { YearSpinClick(); };
+    MonthSpin = new TUpDown(this);
+    MonthSpin->move(60, 10);
+    // 0 and 13 stand for the months either side of the shown year.
+    MonthSpin->setRange(0, 13);
+    MonthSpin->OnClick = [this](QObject*, TUDBtnType) { MonthSpinClick(); };
+
+    CreateTitle();
+
+    DayGrid = new TDayGrid(this);
+    DayGrid->setGeometry(8, 40, 298, 186);
+    DayGrid->setColCount(9);
+    DayGrid->setRowCount(7);
+    DayGrid->OnDrawCell = [this](gdi::TCanvas& canvas, int c, int r, const gdi::TRect& rect,
+                                 TGridDrawState state) { DrawDayCell(canvas, c, r, rect, state); };
+    DayGrid->OnSelectCell = [this](int c, int r) { return GridSelectCell(c, r); };
+    DayGrid->OnMouseDown = [this](QObject* sender) { GridMouseDown(sender); };
+    DayGrid->OnClick = [this](QObject* sender) { GridClick(sender); };
+
+    MonthMenu = new QMenu(this);
+    YearMenu = new QMenu(this);
+
+    // The date fonts start from the control's own font, so that what they do not set keeps
+    // the defaults.
+    fontDate_ = font();
+    fontDate_.setFamily(QStringLiteral("黑体"));
+    fontDate_.setPointSize(9);
+    fontDate_.setBold(true);
+    fontCnDate_ = font();
+    fontCnDate_.setFamily(QStringLiteral("宋体"));
+    fontCnDate_.setPointSize(9);
+    fontCnDate_.setBold(false);
+
+    // Leaving any child counts as leaving the calendar.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+
+    resize(313, 253);
+}
+
+TChnCalendar::~TChnCalendar() = default;
+
+// ---- date ---------------------------------------------------------------------------------
+
+void TChnCalendar::setDateTime(TDateTime value) {
+    if (value == dateTime_) return;
+    int y = 0, m = 0, d = 0;
+    if (!calendar::DecodeDate(value, y, m, d)) return;
+    if (y < YearSpin->minimum() || y > YearSpin->maximum()) return;
+
+    dateTime_ = value;
+    YearSpin->setPosition(y);
+    MonthSpin->setPosition(m);
+
+    chnCal_.Update(dateTime_);
+    cnMonth_ = FromStd(chnCal_.CnMonth);
+    cnDay_ = FromStd(chnCal_.CnDay);
+    cnDate_ = cnMonth_ + cnDay_;
+
+    // Whatever goes wrong while the month is filled leaves the control as it stands, without
+    // a repaint or a change report.
+    try {
+        FillMonth(true);
+        if (OnChange) OnChange(this);
+    } catch (...) {
+    }
+}
+
+void TChnCalendar::Refill() {
+    // The record is brought back to the shown date first: after a fill it holds the month's
+    // last day, whose year texts may differ from those of the shown date.
+    chnCal_.Update(dateTime_);
+    try {
+        FillMonth(false);
+    } catch (...) {
+    }
+}
+
+void TChnCalendar::FillMonth(bool moveCurrent) {
+    int y = 0, m = 0, d = 0;
+    if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
+
+    YearLabel->setCaption(QString::number(y));
+    MonthLabel->setCaption(QString::number(m));
+
+    for (int k = 40; k <= 42; ++k)
+        cells_[size_t(k)].Valid = true;
+    cells_[41].DayText = FromStd(chnCal_.YearGanZhi);
+    cells_[42].DayText = FromStd(chnCal_.AnimalsYear) + QStringLiteral("年");
+
+    const QString lunar = QStringLiteral(" 农历") + cnDate_;
+    if (y >= 1949)
+        InfoLabel->setCaption(QStringLiteral("%1-%2-%3")
+                                  .arg(y, 4, 10, QLatin1Char('0'))
+                                  .arg(m, 2, 10, QLatin1Char('0'))
+                                  .arg(d, 2, 10, QLatin1Char('0')) +
+                              lunar);
+    else
+        InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar);
+
+    for (auto& t : weekNumTexts_)
+        t.clear();
+    for (int k = 1; k <= 37; ++k) {
+        TDayCell& cell = cells_[size_t(k)];
+        cell.Valid = false;
+        cell.CnMonth.clear();
+        cell.CnDay.clear();
+        cell.CnText.clear();
+        cell.DateColor = (k % 7 == 0 || k % 7 == 1) ? kRed : colorDate_;
+    }
+
+    const int dow = calendar::DayOfWeekOf(y, m, 1);
+    const int n = DaysInMonth(y, m);
+    int lastWeek = -1;
+    int weekRow = 1;
+    for (int k = dow; k <= dow + n - 1; ++k) {
+        const int day = k - dow + 1;
+        TDateTime t = 0;
+        calendar::TryEncodeDate(y, m, day, t);
+        chnCal_.Update(t);
+
+        const int week = calendar::IsoWeekOf(y, m, day);
+        if (week != lastWeek) {
+            lastWeek = week;
+            if (weekRow <= 6) weekNumTexts_[size_t(weekRow)] = QString::number(week);
+            ++weekRow;
+        }
+
+        TDayCell& cell = cells_[size_t(k)];
+        cell.DayText = QString::number(day);
+        cell.Day = day;
+        cell.CnMonth = FromStd(chnCal_.CnMonth);
+        cell.CnDay = FromStd(chnCal_.CnDay);
+        if (cell.CnDay == QStringLiteral("初一")) {
+            cell.CnText = cell.CnMonth;
+            cell.CnColor = kRed;
+        } else {
+            cell.CnText = cell.CnDay;
+            cell.CnColor = colorCnDate_;
+        }
+        // Later rules win: lunar festival over solar term over Gregorian festival.
+        if (!chnCal_.Holiday.empty()) {
+            cell.CnText = FromStd(chnCal_.Holiday);
+            cell.CnColor = colorHoliday_;
+        }
+        if (!chnCal_.SolarTerm.empty()) {
+            cell.CnText = FromStd(chnCal_.SolarTerm);
+            cell.CnColor = colorLunarHolDay_;
+        }
+        if (!chnCal_.CnHoliday.empty()) {
+            cell.CnText = FromStd(chnCal_.CnHoliday);
+            cell.CnColor = colorCnHolDay_;
+        }
+        if (day == d) {
+            cells_[40].DayText = FromStd(chnCal_.Constellation);
+            if (moveCurrent) {
+                innerSelect_ = true;
+                DayGrid->setRow((k - 1) / 7 + 1);
+                DayGrid->setCol((k - 1) % 7 + 1);
+                innerSelect_ = false;
+            }
+        }
+        cell.Valid = true;
+    }
+
+    RebuildBackImage();
+    RefreshGrid();
+}
+
+void TChnCalendar::GoToday() {
+    setDateTime(calendar::Now());
+}
+
+// Puts the spinners back on the shown date after a step the date setter refused.
+void TChnCalendar::SyncSpinners() {
+    int y = 0, m = 0, d = 0;
+    if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
+    YearSpin->setPosition(y);
+    MonthSpin->setPosition(m);
+}
+
+void TChnCalendar::MonthSpinClick() {
+    int y = 0, m = 0, d = 0;
+    if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
+    if (MonthSpin->position() == 13) {
+        ++y;
+        YearSpin->setPosition(y);
+        MonthSpin->setPosition(1);
+    } else if (MonthSpin->position() == 0) {
+        --y;
+        YearSpin->setPosition(y);
+        MonthSpin->setPosition(12);
+    }
+    m = MonthSpin->position();
+    while (d > 0 && !calendar::IsValidDate(y, m, d))
+        --d;
+    TDateTime t = 0;
+    // Year 0 (stepping back from January of year 1) has no day at all: the date stays.
+    if (d > 0 && calendar::TryEncodeDate(y, m, d, t)) setDateTime(t);
+    SyncSpinners();
+}
+
+void TChnCalendar::YearSpinClick() {
+    int y = 0, m = 0, d = 0;
+    if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
+    y = YearSpin->position();
+    TDateTime t = 0;
+    while (!calendar::TryEncodeDate(y, m, d, t)) {
+        if (d <= 0) {
+            t = calendar::Now();
+            break;
+        }
+        --d;
+    }
+    setDateTime(t);
+    SyncSpinners();
+}
+
+// ---- grid ---------------------------------------------------------------------------------
+
+bool TChnCalendar::GridSelectCell(int c, int r) {
+    if (innerSelect_) return true;
+    if (c == 0 || c == 8 || r == 0) return false;
+    const int k = (r - 1) * 7 + c;
+    if (k < 1 || k > 37 || !cells_[size_t(k)].Valid) return false;
+
+    int y = 0, m = 0, d = 0;
+    TDateTime t = 0;
+    if (calendar::DecodeDate(dateTime_, y, m, d) &&
+        calendar::TryEncodeDate(y, m, cells_[size_t(k)].Day, t))
+        setDateTime(t);
+    else
+        setDateTime(calendar::Now());
+    if (OnDateClick && mousePressed_) OnDateClick(this);
+    return true;
+}
+
+void TChnCalendar::GridMouseDown(QObject*) {
+    mousePressed_ = true;
+}
+
+void TChnCalendar::GridClick(QObject*) {
+    int c = 0, r = 0;
+    if (!DayGrid->MouseToCell(DayGrid->lastMousePos(), c, r)) return;
+    if (c == DayGrid->col() && r == DayGrid->row() && OnDateSelect) OnDateSelect(this);
+}
+
+// ---- layout -------------------------------------------------------------------------------
+
+void TChnCalendar::ApplyTitleLayout(bool showTitle) {
+    showTitle_ = showTitle;
+    YearSpin->setVisible(showTitle);
+    MonthSpin->setVisible(showTitle);
+    if (showTitle) {
+        DayGrid->setGeometry(8, 40, width() - 15, height() - 67);
+        DayGrid->PopupMenu = nullptr;
+    } else {
+        DayGrid->setGeometry(2, 2, width() - 4, height() - 4);
+        DayGrid->PopupMenu = YearMenu;
+    }
+    DistributeCellSizes();
+    backBitmap_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_RGB32);
+    backBitmap_.fill(Qt::white);
+    if (!pictureBitmap_.isNull())
+        pictureBitmap_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_RGB32);
+    RebuildBackImage();
+    RefreshGrid();
+}
+
+void TChnCalendar::DistributeCellSizes() {
+    const int h = DayGrid->height() - DayGrid->rowHeight(0);
+    const int q = h / 6;
+    for (int r = 1; r <= 5; ++r)
+        DayGrid->setRowHeight(r, q - 1);
+    DayGrid->setRowHeight(6, h - 5 * (q - 1));
+    const int w = DayGrid->width() - DayGrid->colWidth(0);
+    const int p = w / 7;
+    for (int c = 1; c <= 7; ++c)
+        DayGrid->setColWidth(c, p - 1);
+    DayGrid->setColWidth(8, w - 7 * (p - 1));
+}
+
+// ---- property setters ---------------------------------------------------------------------
+
+void TChnCalendar::RefreshGrid() {
+    DayGrid->update();
+}
+
+void TChnCalendar::Rebuild() {
+    RebuildBackImage();
+    update();
+    RefreshGrid();
+}
+
+void TChnCalendar::setShowWeekNum(bool v) {
+    if (v == showWeekNum_) return;
+    showWeekNum_ = v;
+    DayGrid->setColWidth(0, v ? 18 : 6);
+    RefreshGrid();
+}
+
+void TChnCalendar::setShowWeekNumLine(bool v) {
+    showWeekNumLine_ = v;
+    RefreshGrid();
+}
+
+void TChnCalendar::setShowFrame(bool v) {
+    showFrame_ = v;
+    Rebuild();
+}
+
+void TChnCalendar::setShowBackYearMonth(bool v) {
+    showBackYearMonth_ = v;
+    Rebuild();
+}
+
+void TChnCalendar::setCenter(bool v) {
+    center_ = v;
+    Rebuild();
+}
+
+void TChnCalendar::setStretch(bool v) {
+    stretch_ = v;
+    Rebuild();
+}
+
+void TChnCalendar::setTransparent(bool v) {
+    transparent_ = v;
+    Rebuild();
+}
+
+void TChnCalendar::setAlphaBlend(std::uint8_t v) {
+    alphaBlend_ = v;
+    Rebuild();
+}
+
+void TChnCalendar::setBackGround(const QImage& picture) {
+    backGround_ = picture.copy();
+    Rebuild();
+}
+
+void TChnCalendar::setFontDate(const QFont& f) {
+    fontDate_ = f;
+    RefreshGrid();
+}
+
+void TChnCalendar::setFontCnDate(const QFont& f) {
+    fontCnDate_ = f;
+    RefreshGrid();
+}
+
+void TChnCalendar::setColorDate(TColor c) {
+    colorDate_ = c;
+    Refill();
+}
+
+void TChnCalendar::setColorCnDate(TColor c) {
+    colorCnDate_ = c;
+    Refill();
+}
+
+void TChnCalendar::setColorHoliday(TColor c) {
+    colorHoliday_ = c;
+    Refill();
+}
+
+void TChnCalendar::setColorLunarHolDay(TColor c) {
+    colorLunarHolDay_ = c;
+    Refill();
+}
+
+void TChnCalendar::setColorCnHolDay(TColor c) {
+    colorCnHolDay_ = c;
+    Refill();
+}
+
+void TChnCalendar::setColorTitleWeek(TColor c) {
+    colorTitleWeek_ = c;
+    RefreshGrid();
+}
+
+void TChnCalendar::setColorTitleWeekEnd(TColor c) {
+    colorTitleWeekEnd_ = c;
+    RefreshGrid();
+}
+
+void TChnCalendar::setColorTitleWeekLine(TColor c) {
+    colorTitleWeekLine_ = c;
+    RefreshGrid();
+}
+
+void TChnCalendar::setColorWeekNum(TColor c) {
+    colorWeekNum_ = c;
+    if (showWeekNum_) RefreshGrid();
+}
+
+void TChnCalendar::setColorSelectedStart(TColor c) {
+    colorSelectedStart_ = c;
+    RefreshGrid();
+}
+
+void TChnCalendar::setColorSelectedEnd(TColor c) {
+    colorSelectedEnd_ = c;
+    RefreshGrid();
+}
+
+void TChnCalendar::setColorSelectedFrame(TColor c) {
+    colorSelectedFrame_ = c;
+    RefreshGrid();
+}
+
+void TChnCalendar::setColorShowFrame(TColor c) {
+    colorShowFrame_ = c;
+    if (showFrame_) Rebuild();
+}
+
+void TChnCalendar::setColorBackYear(TColor c) {
+    colorBackYear_ = c;
+    Rebuild();
+}
+
+void TChnCalendar::setColorBackMonth(TColor c) {
+    colorBackMonth_ = c;
+    Rebuild();
+}
+
+void TChnCalendar::setColor(TColor c) {
+    color_ = c;
+    update();
+}
+
+// ---- window events ------------------------------------------------------------------------
+
+void TChnCalendar::CreateWnd() {
+    if (windowCreated_) return;
+    windowCreated_ = true;
+    BuildMenus();
+    setDateTime(calendar::Now());
+    setShowTitle(true);
+}
+
+void TChnCalendar::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!e->spontaneous()) CreateWnd();
+}
+
+void TChnCalendar::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    ApplyTitleLayout(showTitle_);
+    update();
+}
+
+void TChnCalendar::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) update();
+    QWidget::changeEvent(e);
+}
+
+void TChnCalendar::leaveEvent(QEvent* e) {
+    mousePressed_ = false;
+    QWidget::leaveEvent(e);
+}
+
+bool TChnCalendar::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Leave) mousePressed_ = false;
+    return QWidget::eventFilter(watched, e);
+}
+
+} // namespace calendar_ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "gdi/color.h"
+
+#include <QLabel>
+
+#include <functional>
+
+class QMenu;
+
+namespace calendar_ui {
+
+// A transparent text label sized to its text. A right-aligned label keeps its right edge
+// where it was set up and grows to the left; the others keep their left edge. An empty text
+// measures as one space, so an empty label still has a size.
+class TTitleLabel : public QLabel {
+    Q_OBJECT
+public:
+    TTitleLabel(QWidget* parent, int left, int top, const QFont& font, gdi::TColor color);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    gdi::TColor fontColor() const { return color_; }
+    void setFontColor(gdi::TColor color);
+    // Anchors the right edge where it stands now.
+    void setRightAligned();
+
+    QMenu* PopupMenu = nullptr;
+    std::function<void(QObject* sender)> OnClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    void AdjustBounds();
+
+    gdi::TColor color_;
+    bool rightAligned_ = false;
+    int right_ = 0;
+    bool pressed_ = false;
+};
+
+} // namespace calendar_ui

@@ -1,0 +1,13 @@
+#include "gdi/fonts.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // The suites draw offscreen wherever they run, also when ctest lists them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    gdi::InstallFontSubstitutes();
+    return RUN_ALL_TESTS();
+}
