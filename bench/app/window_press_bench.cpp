@@ -1,8 +1,8 @@
 // A press of 开始取名 in the main window (offscreen), grid included, with the store beside
 // the build's executables.
 #include "app/babyname_application.h"
-#include "app/font_substitutes.h"
 #include "app/form1.h"
+#include "gdi/fonts.h"
 
 #include <QTableWidget>
 
@@ -27,7 +27,8 @@ BENCHMARK(BM_WindowPress)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
-    InstallFontSubstitutes();
+    gdi::InstallFontSubstitutes();
+    QApplication::setFont(gdi::DefaultFont());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

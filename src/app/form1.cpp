@@ -2,30 +2,22 @@
 
 #include "app/babyname_application.h"
 #include "app/list_view_sink.h"
+#include "flat/flat_button.h"
+#include "flat/flat_combo_box.h"
+#include "flat/flat_edit.h"
+#include "flat/flat_group_box.h"
+#include "gdi/control_color.h"
+#include "gdi/fonts.h"
 #include "naming/suggestion.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTimeEdit>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 
 namespace {
-
-// Windows 10 defaults of the system colours the window uses.
-const QColor kInfoBackground(255, 255, 225);
-const QColor kButtonHighlight(255, 255, 255);
-
-QFont WindowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -34,36 +26,34 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text) {
     return label;
 }
 
-QComboBox* MakeCombo(QWidget* parent, const QRect& bounds, const QString& text) {
-    auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
+flat::TFlatComboBox* MakeCombo(QWidget* parent, const QRect& bounds, const QString& text) {
+    auto* combo = new flat::TFlatComboBox(parent);
     combo->setGeometry(bounds);
-    combo->setEditText(text);
-    QPalette palette = combo->palette();
-    palette.setColor(QPalette::Base, Qt::white); // the system window colour
-    combo->setPalette(palette);
+    combo->setColor(gdi::clWindow);
+    combo->setColorArrowBackground(gdi::clInfoBk);
+    combo->setItemHeight(13);
+    combo->setText(text);
     return combo;
 }
 
-// Refills an editable box's list; the text the user sees stays and no item is selected.
-void SetItems(QComboBox* combo, const QStringList& items) {
-    const QString text = combo->currentText();
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
+// Refills a box's list; the text the user sees stays and no item is selected.
+void SetItems(flat::TFlatComboBox* combo, const QStringList& items) {
+    combo->itemsClear();
+    for (const QString& item : items)
+        combo->itemsAdd(item);
 }
 
-QPushButton* MakePictureButton(QWidget* parent, const QRect& bounds, const QString& picture) {
-    auto* button = new QPushButton(parent);
+flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const QString& picture,
+                                     std::function<void()> onClick = nullptr) {
+    auto* button = new flat::TFlatButton(parent);
     button->setGeometry(bounds);
-    button->setFlat(true);
-    QPixmap pixmap(picture);
-    // The bottom-left pixel is the background around the face, left out when drawn.
-    const QColor key = pixmap.toImage().pixelColor(0, pixmap.height() - 1);
-    pixmap.setMask(pixmap.createMaskFromColor(key, Qt::MaskInColor));
-    button->setIcon(pixmap);
-    button->setIconSize(pixmap.size());
+    button->setColorBorder(gdi::clYellow);
+    // One image, 24 bits per pixel; its bottom-left pixel is the colour left out.
+    button->setGlyph(QImage(picture));
+    if (onClick)
+        button->OnClick = [handler = TApplication::Guarded(std::move(onClick))](QObject*) {
+            handler();
+        };
     return button;
 }
 
@@ -75,11 +65,9 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     setWindowIcon(QIcon(QStringLiteral(":/resources/babyname.png")));
     move(225, 111);
     resize(520, 590); // the client area of a 528 x 622 window with a thin frame
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kInfoBackground);
-    setPalette(palette);
+    setFont(gdi::DefaultFont());
+    gdi::SetControlColor(this, gdi::clInfoBk);
     setAutoFillBackground(true);
-    setFont(WindowFont());
     CreateControls();
     FormCreate(storePath.isEmpty() ? DefaultStorePath() : storePath);
 }
@@ -97,36 +85,28 @@ void TForm1::CreateControls() {
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     {
         QPalette palette = ListView1->palette();
-        palette.setColor(QPalette::Base, kButtonHighlight);
+        palette.setColor(QPalette::Base, gdi::ToQColor(gdi::clBtnHighlight));
         palette.setColor(QPalette::Text, QColor(0, 0, 255));
         ListView1->setPalette(palette);
     }
 
-    FlatGroupBox1 = new QFrame(this);
+    FlatGroupBox1 = new flat::TFlatGroupBox(this);
     FlatGroupBox1->setObjectName(QStringLiteral("FlatGroupBox1"));
     FlatGroupBox1->setGeometry(8, 8, 505, 97);
-    FlatGroupBox1->setFrameShape(QFrame::Box);
-    {
-        QPalette palette = FlatGroupBox1->palette();
-        palette.setColor(QPalette::Window, kButtonHighlight);
-        palette.setColor(QPalette::WindowText, QColor(240, 240, 240)); // the frame
-        FlatGroupBox1->setPalette(palette);
-        FlatGroupBox1->setAutoFillBackground(true);
-    }
+    FlatGroupBox1->setColorBorder(gdi::clMenuBar);
+    FlatGroupBox1->setColor(gdi::clBtnHighlight);
     Label1 = MakeLabel(FlatGroupBox1, 16, 24, QStringLiteral("宝宝姓氏："));
     Label2 = MakeLabel(FlatGroupBox1, 192, 24, QStringLiteral("宝宝性别："));
     Label3 = MakeLabel(FlatGroupBox1, 352, 24, QStringLiteral("名字字数："));
     Label4 = MakeLabel(FlatGroupBox1, 16, 64, QStringLiteral("宝宝生日："));
     Label5 = MakeLabel(FlatGroupBox1, 312, 64, QStringLiteral("时"));
     Label6 = MakeLabel(FlatGroupBox1, 352, 64, QStringLiteral("生辰八字："));
-    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
 
-    FlatEdit1 = new QLineEdit(FlatGroupBox1);
+    FlatEdit1 = new flat::TFlatEdit(FlatGroupBox1);
     FlatEdit1->setGeometry(80, 24, 41, 19);
+    FlatEdit1->setColorFlat(gdi::clBtnHighlight);
+    FlatEdit1->setParentColor(true);
+    FlatEdit1->Loaded();
     FlatComboBox1 = MakeCombo(FlatGroupBox1, QRect(256, 24, 41, 21), QStringLiteral("男"));
     ChnCalendarPicker1 = new QDateTimeEdit(FlatGroupBox1);
     ChnCalendarPicker1->setGeometry(80, 64, 170, 21);
@@ -136,23 +116,19 @@ void TForm1::CreateControls() {
     FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
 
     FlatButton1 =
-        MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"));
-    FlatButton2 = MakePictureButton(this, QRect(104, 120, 81, 25),
-                                    QStringLiteral(":/resources/xiaoming.png"));
+        MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"),
+                          [this] { FlatButton1Click(); });
+    FlatButton2 =
+        MakePictureButton(this, QRect(104, 120, 81, 25), QStringLiteral(":/resources/xiaoming.png"),
+                          [this] { FlatButton2Click(); });
     FlatButton3 =
-        MakePictureButton(this, QRect(200, 120, 81, 25), QStringLiteral(":/resources/diezi.png"));
+        MakePictureButton(this, QRect(200, 120, 81, 25), QStringLiteral(":/resources/diezi.png"),
+                          [this] { FlatButton3Click(); });
     FlatButton4 =
-        MakePictureButton(this, QRect(296, 120, 81, 25), QStringLiteral(":/resources/chongwu.png"));
+        MakePictureButton(this, QRect(296, 120, 81, 25), QStringLiteral(":/resources/chongwu.png"),
+                          [this] { FlatButton4Click(); });
     FlatButton5 = MakePictureButton(this, QRect(432, 120, 81, 25),
                                     QStringLiteral(":/resources/guanwang.png"));
-    connect(FlatButton1, &QPushButton::clicked, this,
-            TApplication::Guarded([this] { FlatButton1Click(); }));
-    connect(FlatButton2, &QPushButton::clicked, this,
-            TApplication::Guarded([this] { FlatButton2Click(); }));
-    connect(FlatButton3, &QPushButton::clicked, this,
-            TApplication::Guarded([this] { FlatButton3Click(); }));
-    connect(FlatButton4, &QPushButton::clicked, this,
-            TApplication::Guarded([this] { FlatButton4Click(); }));
 
     // Tab order: the grid, the group's entries, then the buttons.
     QWidget* order[] = {ListView1,     FlatEdit1,     FlatComboBox1, ChnCalendarPicker1,

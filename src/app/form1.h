@@ -6,13 +6,15 @@
 
 #include <QWidget>
 
-class QComboBox;
 class QDateTimeEdit;
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTableWidget;
+namespace flat {
+class TFlatButton;
+class TFlatComboBox;
+class TFlatEdit;
+class TFlatGroupBox;
+} // namespace flat
 
 // The main window: the parents' entries, five picture buttons and the grid of suggestions.
 class TForm1 : public QWidget {
@@ -22,23 +24,23 @@ public:
 
     // Controls, named as in the window description.
     QTableWidget* ListView1;
-    QFrame* FlatGroupBox1;
+    flat::TFlatGroupBox* FlatGroupBox1;
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;
     QLabel* Label6;
-    QLineEdit* FlatEdit1;
-    QComboBox* FlatComboBox1;
+    flat::TFlatEdit* FlatEdit1;
+    flat::TFlatComboBox* FlatComboBox1;
     QDateTimeEdit* ChnCalendarPicker1;
-    QComboBox* FlatComboBox2;
-    QComboBox* FlatComboBox3;
-    QPushButton* FlatButton1;
-    QPushButton* FlatButton2;
-    QPushButton* FlatButton3;
-    QPushButton* FlatButton4;
-    QPushButton* FlatButton5;
+    flat::TFlatComboBox* FlatComboBox2;
+    flat::TFlatComboBox* FlatComboBox3;
+    flat::TFlatButton* FlatButton1;
+    flat::TFlatButton* FlatButton2;
+    flat::TFlatButton* FlatButton3;
+    flat::TFlatButton* FlatButton4;
+    flat::TFlatButton* FlatButton5;
 
     void FlatButton1Click();
     void FlatButton2Click();

@@ -1,10 +1,11 @@
 #include "app/babyname_application.h"
-#include "app/font_substitutes.h"
 #include "app/form1.h"
+#include "gdi/fonts.h"
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    InstallFontSubstitutes();
+    gdi::InstallFontSubstitutes();
+    QApplication::setFont(gdi::DefaultFont());
     TForm1 form;
     form.show();
     return app.exec();

@@ -1,5 +1,5 @@
 #include "app/babyname_application.h"
-#include "app/font_substitutes.h"
+#include "gdi/fonts.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     // The suites draw offscreen wherever they run, also when ctest lists them.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
-    InstallFontSubstitutes();
+    gdi::InstallFontSubstitutes();
+    QApplication::setFont(gdi::DefaultFont());
     return RUN_ALL_TESTS();
 }

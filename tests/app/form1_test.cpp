@@ -3,13 +3,15 @@
 #include "naming/name_random.h"
 #include "temp_store.h"
 
-#include <QComboBox>
+#include "flat/flat_button.h"
+#include "flat/flat_combo_box.h"
+#include "flat/flat_edit.h"
+#include "flat/flat_group_box.h"
+#include "gdi/color.h"
+
 #include <QDateTimeEdit>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -63,6 +65,7 @@ TEST_F(MainWindow, ControlsStandWhereTheWindowDescriptionPutsThem) {
     EXPECT_EQ(form->font().pixelSize(), 11);
 
     const std::pair<QWidget*, QRect> bounds[] = {
+        // clang-format off
         {form->ListView1, {8, 160, 505, 401}},         {form->FlatGroupBox1, {8, 8, 505, 97}},
         {form->FlatEdit1, {80, 24, 41, 19}},           {form->FlatComboBox1, {256, 24, 41, 21}},
         {form->ChnCalendarPicker1, {80, 64, 170, 21}}, {form->FlatComboBox2, {432, 24, 49, 21}},
@@ -97,7 +100,7 @@ TEST_F(MainWindow, ControlsStandWhereTheWindowDescriptionPutsThem) {
 TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
     auto form = MakeForm();
     EXPECT_EQ(form->FlatEdit1->text(), QString());
-    const std::tuple<QComboBox*, QString, QStringList> boxes[] = {
+    const std::tuple<flat::TFlatComboBox*, QString, QStringList> boxes[] = {
         {form->FlatComboBox1, QStringLiteral("男"), {QStringLiteral("男"), QStringLiteral("女")}},
         {form->FlatComboBox2,
          QStringLiteral("三字"),
@@ -105,8 +108,8 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
         {form->FlatComboBox3, QStringLiteral("11"), {}},
     };
     for (const auto& [box, text, items] : boxes) {
-        EXPECT_TRUE(box->isEditable());
-        EXPECT_EQ(box->currentText(), text);
+        EXPECT_EQ(box->style(), flat::csDropDown);
+        EXPECT_EQ(box->text(), text);
         EXPECT_EQ(box->currentIndex(), -1);
         if (!items.isEmpty()) {
             ASSERT_EQ(box->count(), items.size());
@@ -145,6 +148,30 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
     }
 }
 
+TEST_F(MainWindow, FlatControlsShowTheWindowsColours) {
+    auto form = MakeForm();
+    QCoreApplication::processEvents();
+    const QImage shot = form->grab().toImage();
+    const QColor yellow(255, 255, 0), pale(255, 255, 225), white(255, 255, 255);
+    // Idle picture buttons: the yellow border shows around the picture's face.
+    for (flat::TFlatButton* button : {form->FlatButton1, form->FlatButton2, form->FlatButton3,
+                                      form->FlatButton4, form->FlatButton5}) {
+        const QPoint top = button->geometry().topLeft() + QPoint(button->width() / 2, 0);
+        EXPECT_EQ(shot.pixelColor(top), yellow) << button->x();
+        const QPoint left = button->geometry().topLeft() + QPoint(0, button->height() / 2);
+        EXPECT_EQ(shot.pixelColor(left), yellow) << button->x();
+    }
+    // The combo boxes' arrow zones are as pale as the window.
+    for (flat::TFlatComboBox* combo : {form->FlatComboBox1, form->FlatComboBox2, form->FlatComboBox3}) {
+        const QPoint zone = combo->mapTo(form.get(), QPoint(combo->width() - 5, 3));
+        EXPECT_EQ(shot.pixelColor(zone), pale) << combo->x();
+    }
+    EXPECT_EQ(shot.pixelColor(4, 150), pale);
+    // The family-name entry and the group box are filled white.
+    EXPECT_EQ(shot.pixelColor(form->FlatEdit1->mapTo(form.get(), QPoint(20, 9))), white);
+    EXPECT_EQ(shot.pixelColor(form->FlatGroupBox1->mapTo(form.get(), QPoint(250, 50))), white);
+}
+
 TEST_F(MainWindow, FirstButtonFillsElevenRowsOfSixNames) {
     auto form = MakeForm();
     form->FlatEdit1->setText(QStringLiteral("张"));
@@ -172,13 +199,13 @@ TEST_F(MainWindow, FirstButtonFillsElevenRowsOfSixNames) {
     EXPECT_EQ(shot.pixelColor(516, 300), QColor(255, 255, 225)); // the window's own colour
 
     // The birth date and hour change nothing; a second press continues the sequence.
-    form->FlatComboBox3->setEditText(QStringLiteral("03"));
+    form->FlatComboBox3->setText(QStringLiteral("03"));
     QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
     EXPECT_EQ(form->ListView1->rowCount(), 11);
     EXPECT_NE(Cell(*form, 0, 2), QStringLiteral("张18"));
 
     // A sex other than 男 or 女 empties the grid.
-    form->FlatComboBox1->setEditText(QStringLiteral("男 "));
+    form->FlatComboBox1->setText(QStringLiteral("男 "));
     QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
     EXPECT_EQ(form->ListView1->rowCount(), 0);
     EXPECT_TRUE(errors.isEmpty());
@@ -217,14 +244,14 @@ TEST_F(MainWindow, StoreFailuresAreShownAndTheProgramGoesOn) {
     EXPECT_EQ(form->ListView1->rowCount(), 11);
 
     // A table without its column fails on the first read: the row begun stays, empty.
-    form->FlatComboBox1->setEditText(QStringLiteral("女"));
+    form->FlatComboBox1->setText(QStringLiteral("女"));
     QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
     ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[1].contains(QStringLiteral("shuangm"))) << errors[1].toStdString();
     EXPECT_EQ(form->ListView1->rowCount(), 1);
     EXPECT_EQ(Cell(*form, 0, 0), QString());
 
-    form->FlatComboBox2->setEditText(QStringLiteral("二字"));
+    form->FlatComboBox2->setText(QStringLiteral("二字"));
     QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
     EXPECT_EQ(errors.size(), 2);
     EXPECT_EQ(form->ListView1->rowCount(), 11);

@@ -13,8 +13,9 @@
 
 namespace {
 
-// The background around the face; the button takes the bottom-left pixel as the colour to
-// leave out, and no pixel of the face has it.
+// The background around the face: a ring of at least one pixel on every side, so that the
+// button's own border shows through it. The button takes the bottom-left pixel as the colour
+// to leave out, and no pixel of the face has it.
 const QColor kKey(255, 0, 255);
 const QColor kGoldLight(255, 236, 139);
 const QColor kGold(244, 196, 48);
@@ -32,7 +33,7 @@ QImage ButtonPicture(int width, int height, const QString& label) {
     QImage image(width, height, QImage::Format_RGB888);
     image.fill(kKey);
     QPainter p(&image);
-    const QRectF face(0.5, 0.5, width - 1.0, height - 1.0);
+    const QRectF face(1.5, 1.5, width - 3.0, height - 3.0);
     QPainterPath outline;
     outline.addRoundedRect(face, 4, 4);
     QLinearGradient fill(0, 0, 0, height);
@@ -47,8 +48,8 @@ QImage ButtonPicture(int width, int height, const QString& label) {
     // Corner ornaments: small orange quarter-rings with a dot, one in each corner.
     p.setPen(QPen(kOrange, 1));
     p.setBrush(Qt::NoBrush);
-    const int r = 5;
-    const QPoint corners[] = {{2, 2}, {width - 3, 2}, {2, height - 3}, {width - 3, height - 3}};
+    const int r = 4;
+    const QPoint corners[] = {{3, 3}, {width - 4, 3}, {3, height - 4}, {width - 4, height - 4}};
     for (const QPoint& c : corners) {
         const int dx = c.x() < width / 2 ? 1 : -1;
         const int dy = c.y() < height / 2 ? 1 : -1;

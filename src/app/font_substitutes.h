@@ -1,4 +1,0 @@
-#pragma once
-
-// Maps the font families the window asks for to the free fonts installed with the program.
-void InstallFontSubstitutes();
