@@ -12,7 +12,7 @@ packages=(
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
-  python3
+  python3 time
 )
 
 missing=()

@@ -1,12 +1,3 @@
-#include "app/babyname_application.h"
-#include "app/form1.h"
-#include "gdi/fonts.h"
+#include "app/program.h"
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    gdi::InstallFontSubstitutes();
-    QApplication::setFont(gdi::DefaultFont());
-    TForm1 form;
-    form.show();
-    return app.exec();
-}
+int main(int argc, char** argv) { return RunProgram(argc, argv); }

@@ -1,0 +1,6 @@
+#pragma once
+
+// Starts the program: the application object, the fonts, the main window and the message
+// loop. With quitAfterFirstPaint the loop ends as soon as the main window has been painted
+// once, so that start-up can be timed as a whole process.
+int RunProgram(int argc, char** argv, bool quitAfterFirstPaint = false);
