@@ -1,8 +1,10 @@
-// Renders the month calendar for a few telling dates into PNG files, to look at.
+// Renders the month calendar and the date picker for a few telling dates into PNG files, to
+// look at.
 // Usage: calendar_demo [output folder]   (default: the current folder)
 
 #include "calendar/date_time.h"
 #include "calendar_ui/chn_calendar.h"
+#include "calendar_ui/chn_calendar_picker.h"
 #include "gdi/fonts.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QTest>
 
 #include <cstdio>
 
@@ -33,6 +36,48 @@ QImage SamplePicture() {
     p.setBrush(g);
     p.drawEllipse(QPoint(100, 75), 70, 70);
     return img;
+}
+
+bool Save(const QImage& img, const QDir& out, const char* file) {
+    const QString path = out.filePath(QString::fromLatin1(file));
+    if (!img.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The picker as the main window sets it up, on a pale parent like the window's group box,
+// in its looks: shown on a date, 3-D off, a leap month, the button pressed, and its pop-up.
+bool RenderPickers(const QDir& out) {
+    QWidget host;
+    host.setAttribute(Qt::WA_DontShowOnScreen);
+    host.resize(190, 41);
+    calendar_ui::TChnCalendarPicker picker(&host);
+    picker.move(10, 10);
+    picker.setFrameColor(0x000000);
+    picker.setCnDateColor(0x008000);
+    picker.setButtonColor(0x800080);
+    picker.setParentColor(false);
+    picker.setCtl3D(true);
+    picker.setDateTime(40343.91043862268);
+    host.show();
+    bool ok = Save(picker.grab().toImage(), out, "picker_today.png");
+    picker.setDateTime(DateOf(2010, 6, 14));
+    ok = ok && Save(picker.grab().toImage(), out, "picker_2010_06_14.png");
+    picker.setDateTime(DateOf(2023, 3, 22));
+    ok = ok && Save(picker.grab().toImage(), out, "picker_2023_03_22_leap_month.png");
+
+    QTest::mousePress(picker.DownButton, Qt::LeftButton);
+    ok = ok && Save(picker.grab().toImage(), out, "picker_button_pressed.png");
+    QTest::mouseRelease(picker.DownButton, Qt::LeftButton);
+    ok = ok && Save(picker.DropDownForm->grab().toImage(), out, "picker_drop_down.png");
+    picker.DropDownForm->hide();
+
+    picker.setCtl3D(false);
+    ok = ok && Save(picker.grab().toImage(), out, "picker_flat.png");
+    return ok;
 }
 
 } // namespace
@@ -72,5 +117,5 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", qPrintable(path));
     }
-    return 0;
+    return RenderPickers(out) ? 0 : 1;
 }
