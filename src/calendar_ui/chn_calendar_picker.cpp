@@ -92,6 +92,7 @@ TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
         if (OnChange) OnChange(this);
     };
 
+    FollowParentCtl3D();
     FocusConnection = connect(qApp, &QApplication::focusChanged, this,
                               [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
 }
@@ -246,11 +247,8 @@ void TChnCalendarPicker::DropDown() {
     const int d = FieldNumber(DayEdit->text(), td);
     TDateTime t = now;
     calendar::TryEncodeDate(y, m, d, t); // leaves now in t for an impossible date
-    // The calendar may report a change here; the handler may have done anything, even
-    // deleted the picker.
-    QPointer<TChnCalendarPicker> self(this);
     Calendar->setDateTime(t);
-    if (self) PlaceAndShowDropDown();
+    PlaceAndShowDropDown();
 }
 
 QRect TChnCalendarPicker::PlaceDropDown(const QRect& workArea, QPoint p, int pickerHeight,

@@ -73,6 +73,8 @@ void TDownButton::paintEvent(QPaintEvent*) {
     c.Brush.Color = kViolet;
 
     TRect r = TRect::FromQRect(rect());
+    // What the flat look leaves unpainted shows the window's background, the button face.
+    c.FillRect(r, clBtnFace);
     TColor arrow = clBtnText;
     if (Ctl3D) {
         DrawRaisedFrame(c, r, State == stPressed);

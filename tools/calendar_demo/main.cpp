@@ -75,6 +75,9 @@ bool RenderPickers(const QDir& out) {
     ok = ok && Save(picker.DropDownForm->grab().toImage(), out, "picker_drop_down.png");
     picker.DropDownForm->hide();
 
+    picker.setVisualStyles(true);
+    ok = ok && Save(picker.grab().toImage(), out, "picker_visual_styles.png");
+    picker.setVisualStyles(false);
     picker.setCtl3D(false);
     ok = ok && Save(picker.grab().toImage(), out, "picker_flat.png");
     return ok;
