@@ -277,7 +277,6 @@ void TChnCalendarPicker::PlaceAndShowDropDown() {
     DropDownForm->setGeometry(
         PlaceDropDown(work, mapToGlobal(QPoint(0, 0)), height(), DropDownForm->size()));
     DropDownForm->show();
-    DropDownForm->activateWindow();
 }
 
 void TChnCalendarPicker::CalendarDateSelect() {

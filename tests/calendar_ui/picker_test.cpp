@@ -323,6 +323,25 @@ TEST_F(PickerTest, DropDownButtonStatesAndClick) {
     p->DropDownForm->hide();
 }
 
+TEST_F(PickerTest, TabWalksThroughTheThreeFields) {
+    QLineEdit before(&host->window), after(&host->window);
+    // The fields follow the picker in the chain; the next control follows the last field.
+    QWidget::setTabOrder(&before, p);
+    QWidget::setTabOrder(p->DayEdit, &after);
+    host->Show();
+    QApplication::setActiveWindow(&host->window);
+    before.setFocus();
+    const std::vector<QWidget*> expected = {p->YearEdit, p->MonthEdit, p->DayEdit, &after};
+    for (QWidget* w : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w);
+    }
+    // Tabbing in selects the field's text, so typing replaces it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClicks(QApplication::focusWidget(), "9");
+    EXPECT_EQ(p->DayEdit->text(), "9");
+}
+
 TEST_F(PickerTest, ParentColorAndParentCtl3D) {
     EXPECT_FALSE(p->parentColor());
     EXPECT_EQ(p->color(), gdi::clWindow);
