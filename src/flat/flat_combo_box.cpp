@@ -53,6 +53,7 @@ TFlatComboBox::TFlatComboBox(QWidget* parent)
     QWidget::setStyle(proxy_);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert); // Enter in the edit does not add an item
     setMaxVisibleItems(8);
     resize(145, 25);
     setItemDelegate(new ItemDelegate(this));

@@ -41,6 +41,11 @@ const QImage& TBitmap::Image() {
     return image_;
 }
 
+QImage& TBitmap::Pixels() {
+    if (canvas_) canvas_->End();
+    return image_;
+}
+
 TColor TBitmap::Pixel(int x, int y) {
     return PixelColor(Image(), x, y);
 }

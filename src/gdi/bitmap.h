@@ -28,6 +28,9 @@ public:
 
     TCanvas& Canvas();
     const QImage& Image();
+    // The pixels for direct row access (scanLine); the canvas is released first and bound
+    // again on its next use.
+    QImage& Pixels();
     TColor Pixel(int x, int y);
 
 private:

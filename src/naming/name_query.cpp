@@ -6,9 +6,7 @@
 
 namespace naming {
 
-NameQuery::~NameQuery() {
-    Close();
-}
+NameQuery::~NameQuery() { Close(); }
 
 void NameQuery::SetSQL(std::string sql) {
     Close();
@@ -40,8 +38,7 @@ void NameQuery::Open() {
     }
     stmt_ = stmt;
     const int count = sqlite3_column_count(stmt_);
-    for (int i = 0; i < count; ++i)
-        columns_.emplace_back(sqlite3_column_name(stmt_, i));
+    for (int i = 0; i < count; ++i) columns_.emplace_back(sqlite3_column_name(stmt_, i));
     hasRecord_ = Step();
     eof_ = !hasRecord_;
 }
@@ -56,9 +53,8 @@ bool NameQuery::Step() {
     for (size_t i = 0; i < columns_.size(); ++i) {
         const auto* text = sqlite3_column_text(stmt_, static_cast<int>(i));
         if (text)
-            record_[i].emplace(
-                reinterpret_cast<const char*>(text),
-                static_cast<size_t>(sqlite3_column_bytes(stmt_, static_cast<int>(i))));
+            record_[i].emplace(reinterpret_cast<const char*>(text),
+                               static_cast<size_t>(sqlite3_column_bytes(stmt_, static_cast<int>(i))));
     }
     return true;
 }
@@ -73,8 +69,7 @@ void NameQuery::MoveBy(int count) {
 std::string NameQuery::FieldAsString(std::string_view column) const {
     if (!stmt_) throw NameStoreError(store_.Describe("The query is not open"));
     size_t index = 0;
-    while (index < columns_.size() && columns_[index] != column)
-        ++index;
+    while (index < columns_.size() && columns_[index] != column) ++index;
     if (index == columns_.size())
         throw NameStoreError(store_.Describe("The column " + std::string(column) +
                                              " is missing from the result of \"" + sql_ + "\""));

@@ -19,9 +19,7 @@ std::string QuoteLiteral(const std::string& text) {
 
 } // namespace
 
-NameStore::~NameStore() {
-    Disconnect();
-}
+NameStore::~NameStore() { Disconnect(); }
 
 void NameStore::SetConnection(std::string path, std::string password) {
     Disconnect();
@@ -53,8 +51,8 @@ void NameStore::Connect() {
 
     sqlite3* db = nullptr;
     // Read-only: the store is never changed, and other programs may hold it open too.
-    int rc =
-        sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    int rc = sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
     auto fail = [&](const std::string& what) {
         std::string detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);

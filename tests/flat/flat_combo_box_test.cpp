@@ -172,6 +172,9 @@ TEST(FlatComboItems, AddingItemsKeepsTextAndIndex) {
     EXPECT_TRUE(f.combo->wasActive());
     QTest::keyClicks(f.combo->lineEdit(), "x");
     EXPECT_EQ(changes, 1);
+    ASSERT_EQ(f.combo->insertPolicy(), QComboBox::NoInsert);
+    QTest::keyClick(f.combo->lineEdit(), Qt::Key_Return); // typed text is not added
+    EXPECT_EQ(f.combo->count(), 0);
 }
 
 TEST(FlatComboItems, FontChangeResetsItemHeight) {

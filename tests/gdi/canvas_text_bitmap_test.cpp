@@ -179,6 +179,10 @@ TEST(CanvasBitmaps, BitmapCanvasIsFlushedBeforeReading) {
     bmp.Canvas().SetPixel(1, 1, clBlue);
     EXPECT_EQ(bmp.Pixel(1, 1), ColorToRGB(clBlue));
     EXPECT_EQ(bmp.Pixel(3, 3), clNone);
+    reinterpret_cast<QRgb*>(bmp.Pixels().scanLine(0))[0] = qRgb(1, 2, 3);
+    bmp.Canvas().SetPixel(2, 0, clBlue); // drawing again after direct access
+    EXPECT_EQ(bmp.Pixel(0, 0), RGB(1, 2, 3));
+    EXPECT_EQ(bmp.Pixel(2, 0), ColorToRGB(clBlue));
     QImage argb(1, 1, QImage::Format_ARGB32);
     argb.fill(Qt::transparent);
     EXPECT_EQ(PixelColor(ToBitmap24(argb), 0, 0), clWhite);
