@@ -36,6 +36,10 @@ protected:
 // A one-line date entry: year, month and day fields with dashes between them, the lunar
 // date of the picker's date in a second colour, and a button that drops down the month
 // calendar. A day chosen there becomes the picker's date.
+//
+// Focus given to the picker goes to the year field. In a tab order, put the picker after the
+// control before it, and the control after it after DayEdit:
+//   QWidget::setTabOrder(before, picker); QWidget::setTabOrder(picker->DayEdit, after);
 class TChnCalendarPicker : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 // Renders the month calendar and the date picker for a few telling dates into PNG files, to
 // look at.
 // Usage: calendar_demo [output folder]   (default: the current folder)
+//        calendar_demo --window          a picker in a real window (run with QT_QPA_PLATFORM=xcb);
+//                                        prints its fields whenever a day is taken and on exit
 
 #include "calendar/date_time.h"
 #include "calendar_ui/chn_calendar.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QTest>
@@ -83,12 +86,51 @@ bool RenderPickers(const QDir& out) {
     return ok;
 }
 
+// The picker in a window of its own, set up as the main window sets it, with an entry before
+// it in the tab order.
+int RunPickerWindow(QApplication& app) {
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("calendar picker"));
+    window.resize(330, 140);
+    QLineEdit before(&window);
+    before.setGeometry(80, 20, 170, 21);
+    calendar_ui::TChnCalendarPicker picker(&window);
+    picker.setGeometry(80, 64, 170, 21);
+    picker.setFrameColor(0x000000);
+    picker.setCnDateColor(0x008000);
+    picker.setButtonColor(0x800080);
+    picker.setParentColor(false);
+    picker.setParentBackground(false);
+    picker.setParentCtl3D(false);
+    picker.setCtl3D(true);
+    picker.setDateTime(40343.91043862268);
+    QWidget::setTabOrder(&before, &picker);
+    const auto print = [&picker](const char* what) {
+        std::printf("%s %s|%s|%s %s\n", what, qPrintable(picker.YearEdit->text()),
+                    qPrintable(picker.MonthEdit->text()), qPrintable(picker.DayEdit->text()),
+                    qPrintable(picker.cnDateText()));
+        std::fflush(stdout);
+    };
+    // Report a taken day once the picker has it.
+    auto take = picker.chnCalendar()->OnDateSelect;
+    picker.chnCalendar()->OnDateSelect = [take, print](QObject* sender) {
+        take(sender);
+        print("taken");
+    };
+    window.show();
+    print("shown");
+    const int rc = app.exec();
+    print("closed");
+    return rc;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     gdi::InstallFontSubstitutes();
+    if (argc > 1 && QByteArray(argv[1]) == "--window") return RunPickerWindow(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     struct Shot {
