@@ -1,0 +1,434 @@
+#include "calendar_ui/chn_calendar_picker.h"
+
+#include "calendar/lunar_date.h"
+#include "gdi/control_color.h"
+#include "gdi/fonts.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
+
+namespace calendar_ui {
+namespace {
+
+using namespace gdi;
+
+constexpr int kEditHeight = 13;
+constexpr int kDropDownWidth = 313;
+constexpr int kDropDownHeight = 253;
+
+QString YearText(int y) {
+    return QStringLiteral("%1").arg(y, 4, 10, QLatin1Char('0'));
+}
+
+// A field's number, or the fallback when the text is not a decimal whole number.
+int FieldNumber(const QString& text, int fallback) {
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    return ok ? v : fallback;
+}
+
+} // namespace
+
+// ---- pop-up --------------------------------------------------------------------------------
+
+TDropDownForm::TDropDownForm(QWidget* owner) : QWidget(owner, Qt::Popup) {
+    resize(kDropDownWidth, kDropDownHeight);
+}
+
+bool TDropDownForm::event(QEvent* e) {
+    if (e->type() == QEvent::WindowDeactivate) hide();
+    return QWidget::event(e);
+}
+
+void TDropDownForm::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    for (QObject* o : children())
+        if (auto* w = qobject_cast<TChnCalendar*>(o)) w->setGeometry(rect());
+}
+
+// ---- picker --------------------------------------------------------------------------------
+
+TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
+    setFont(DefaultFont());
+    Canvas.Font = DefaultFont();
+    setFocusPolicy(Qt::NoFocus);
+
+    int y = 0, m = 0, d = 0;
+    calendar::DecodeDate(calendar::Now(), y, m, d);
+    YearEdit = new TMonthDayEdit(this);
+    YearEdit->setGeometry(3, 0, 25, kEditHeight);
+    YearEdit->setText(YearText(y));
+    MonthEdit = new TMonthDayEdit(this);
+    MonthEdit->setGeometry(31, 0, 13, kEditHeight);
+    MonthEdit->setText(QString::number(m));
+    DayEdit = new TMonthDayEdit(this);
+    DayEdit->setGeometry(47, 0, 13, kEditHeight);
+    DayEdit->setText(QString::number(d));
+    YearEdit->setFitText(QStringLiteral("0000"));
+    MonthEdit->setFitText(QStringLiteral("00"));
+    DayEdit->setFitText(QStringLiteral("00"));
+    // Focus given to the picker (tab order, setFocus) goes to its first field.
+    setFocusProxy(YearEdit);
+
+    DownButton = new TDownButton(this);
+    DownButton->OnClick = [this](QObject*) { DropDown(); };
+
+    resize(170, 21);
+    LayoutParts();
+    SetControlColor(this, clWindow);
+
+    DropDownForm = new TDropDownForm(this);
+    Calendar = new TChnCalendar(DropDownForm);
+    Calendar->setGeometry(DropDownForm->rect());
+    Calendar->OnDateSelect = [this](QObject*) { CalendarDateSelect(); };
+    Calendar->OnChange = [this](QObject*) {
+        if (OnChange) OnChange(this);
+    };
+
+    FollowParentCtl3D();
+    FocusConnection = connect(qApp, &QApplication::focusChanged, this,
+                              [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
+}
+
+TChnCalendarPicker::~TChnCalendarPicker() {
+    disconnect(FocusConnection);
+}
+
+// ---- date ------------------------------------------------------------------------------------
+
+void TChnCalendarPicker::setDateTime(TDateTime v) {
+    if (v == DateTime) return;
+    int y = 0, m = 0, d = 0;
+    // Not a date in years 1..9999 (NaN among them): there is nothing to show for it.
+    if (!calendar::DecodeDate(v, y, m, d)) return;
+    DateTime = v;
+    YearEdit->setText(YearText(y));
+    MonthEdit->setText(QString::number(m));
+    DayEdit->setText(QString::number(d));
+
+    ChnCal.Update(v);
+    // The record keeps its old texts for a date it cannot convert; those would describe
+    // another day.
+    int ly = 0, lm = 0, ld = 0;
+    bool leap = false;
+    if (calendar::LunarDateOf(y, m, d, ly, lm, ld, leap))
+        CnDateText = QString::fromStdString(ChnCal.YearGanZhi + ChnCal.AnimalsYear +
+                                            ChnCal.CnMonth + ChnCal.CnDay);
+    else
+        CnDateText.clear();
+    update();
+}
+
+void TChnCalendarPicker::CreateWnd() {
+    WindowCreated = true;
+    setDateTime(calendar::Now());
+}
+
+// ---- properties ------------------------------------------------------------------------------
+
+void TChnCalendarPicker::setFrameColor(TColor c) {
+    FrameColor = c;
+    update();
+}
+
+void TChnCalendarPicker::setCnDateColor(TColor c) {
+    if (CnDateColor == c) return;
+    CnDateColor = c;
+    update();
+}
+
+void TChnCalendarPicker::setButtonColor(TColor c) {
+    if (ButtonColor == c) return;
+    ButtonColor = c;
+    update();
+}
+
+TColor TChnCalendarPicker::color() const {
+    return ControlColor(this);
+}
+
+void TChnCalendarPicker::setColor(TColor c) {
+    ParentColor = false;
+    SetControlColor(this, c);
+}
+
+void TChnCalendarPicker::setParentColor(bool v) {
+    if (ParentColor == v) return;
+    ParentColor = v;
+    if (v) FollowParentColor();
+}
+
+void TChnCalendarPicker::FollowParentColor() {
+    if (ParentColor && parentWidget() != nullptr)
+        SetControlColor(this, ControlColor(parentWidget()));
+}
+
+void TChnCalendarPicker::setParentBackground(bool v) {
+    if (ParentBackground == v) return;
+    ParentBackground = v;
+    update();
+}
+
+void TChnCalendarPicker::setCtl3D(bool v) {
+    ParentCtl3D = false;
+    if (Ctl3D == v) return;
+    Ctl3D = v;
+    DownButton->setCtl3D(v);
+    LayoutParts();
+    update();
+}
+
+void TChnCalendarPicker::setParentCtl3D(bool v) {
+    if (ParentCtl3D == v) return;
+    ParentCtl3D = v;
+    if (v) FollowParentCtl3D();
+}
+
+void TChnCalendarPicker::FollowParentCtl3D() {
+    if (!ParentCtl3D || parentWidget() == nullptr) return;
+    const QVariant p = parentWidget()->property("Ctl3D");
+    setCtl3D(!p.isValid() || p.toBool());
+    ParentCtl3D = true;
+}
+
+void TChnCalendarPicker::setFontColor(TColor c) {
+    if (FontColor == c) return;
+    FontColor = c;
+    update();
+}
+
+void TChnCalendarPicker::setVisualStyles(bool v) {
+    if (VisualStyles == v) return;
+    VisualStyles = v;
+    DownButton->setVisualStyles(v);
+    LayoutParts();
+    update();
+}
+
+// ---- layout ----------------------------------------------------------------------------------
+
+void TChnCalendarPicker::LayoutParts() {
+    const int top = (height() - YearEdit->height()) / 2;
+    YearEdit->move(YearEdit->x(), top);
+    MonthEdit->move(MonthEdit->x(), top);
+    DayEdit->move(DayEdit->x(), top);
+
+    TRect r = TRect::FromQRect(rect());
+    const int inset = VisualStyles ? 1 : (Ctl3D ? 2 : 1);
+    r.Inflate(-inset, -inset);
+    const int w = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (layoutDirection() == Qt::RightToLeft)
+        r.Right = r.Left + w;
+    else
+        r.Left = r.Right - w;
+    DownButton->setGeometry(r.ToQRect());
+}
+
+void TChnCalendarPicker::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    LayoutParts();
+}
+
+// ---- drop-down -------------------------------------------------------------------------------
+
+void TChnCalendarPicker::DropDown() {
+    const TDateTime now = calendar::Now();
+    int ty = 0, tm = 0, td = 0;
+    calendar::DecodeDate(now, ty, tm, td);
+    const int y = FieldNumber(YearEdit->text(), ty);
+    const int m = FieldNumber(MonthEdit->text(), tm);
+    const int d = FieldNumber(DayEdit->text(), td);
+    TDateTime t = now;
+    calendar::TryEncodeDate(y, m, d, t); // leaves now in t for an impossible date
+    Calendar->setDateTime(t);
+    PlaceAndShowDropDown();
+}
+
+QRect TChnCalendarPicker::PlaceDropDown(const QRect& workArea, QPoint p, int pickerHeight,
+                                        QSize form) {
+    const int waLeft = workArea.x(), waTop = workArea.y();
+    const int waRight = waLeft + workArea.width(), waBottom = waTop + workArea.height();
+    int left = p.x();
+    int top = p.y() + pickerHeight + 1;
+    int w = form.width(), h = form.height();
+
+    w = std::min(w, workArea.width());
+    if (left + w > waRight) left = waRight - w;
+    if (left < waLeft) left = waLeft;
+    if (top + h > waBottom && p.y() - waTop > waBottom - p.y() - pickerHeight) top = p.y() - h;
+    if (top < waTop) {
+        h -= waTop - top;
+        top = waTop;
+    }
+    if (top + h > waBottom) h = waBottom - top;
+    return QRect(left, top, w, h);
+}
+
+void TChnCalendarPicker::PlaceAndShowDropDown() {
+    QScreen* s = screen();
+    const QRect work = s != nullptr ? s->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
+    DropDownForm->setGeometry(
+        PlaceDropDown(work, mapToGlobal(QPoint(0, 0)), height(), DropDownForm->size()));
+    DropDownForm->show();
+}
+
+void TChnCalendarPicker::CalendarDateSelect() {
+    setDateTime(Calendar->dateTime());
+    DropDownForm->hide();
+}
+
+// ---- painting --------------------------------------------------------------------------------
+
+void TChnCalendarPicker::ApplyColorToEdits() {
+    const QColor q = ToQColor(color());
+    for (TMonthDayEdit* e : {YearEdit, MonthEdit, DayEdit}) {
+        if (e->palette().color(QPalette::Base) == q) continue;
+        QPalette pal = e->palette();
+        pal.setColor(QPalette::Base, q);
+        pal.setColor(QPalette::Window, q);
+        e->setPalette(pal);
+    }
+}
+
+void TChnCalendarPicker::Paint3D(TCanvas& c, const TRect& client) {
+    ApplyColorToEdits();
+    c.Pen.Color = FrameColor;
+    c.Brush.Color = color();
+    c.FillRect(client);
+
+    // The classic sunken edge: shadow over highlight outside, shadow over face inside.
+    TRect r = client;
+    c.FillRect(r, clBtnHighlight);
+    c.FrameRect(r, clBtnHighlight);
+    c.Pen.Color = clBtnShadow;
+    c.MoveTo(r.Left, r.Top);
+    c.LineTo(r.Right - 1, r.Top);
+    c.MoveTo(r.Left, r.Top);
+    c.LineTo(r.Left, r.Bottom - 1);
+    r.Inflate(-1, -1);
+    c.FrameRect(r, clBtnFace);
+    c.MoveTo(r.Left, r.Top);
+    c.LineTo(r.Right - 1, r.Top);
+    c.MoveTo(r.Left, r.Top);
+    c.LineTo(r.Left, r.Bottom - 1);
+
+    c.Pen.Color = FrameColor;
+    c.Brush.Color = color();
+}
+
+void TChnCalendarPicker::PaintStyled() {
+    QPainter painter(this);
+    QStyleOptionComboBox opt;
+    opt.initFrom(this);
+    opt.editable = true;
+    opt.subControls = QStyle::SC_ComboBoxFrame | QStyle::SC_ComboBoxEditField;
+    opt.state &= ~QStyle::State_MouseOver;
+    if (Hovered) opt.state |= QStyle::State_MouseOver;
+    style()->drawComplexControl(QStyle::CC_ComboBox, &opt, &painter, this);
+}
+
+void TChnCalendarPicker::paintEvent(QPaintEvent*) {
+    const TRect client = TRect::FromQRect(rect());
+    if (Ctl3D && VisualStyles) PaintStyled();
+
+    QPainter painter(this);
+    Canvas.Begin(&painter);
+    if (!Ctl3D)
+        Canvas.Rectangle(client);
+    else if (!VisualStyles)
+        Paint3D(Canvas, client);
+
+    Canvas.Brush.Style = bsSolid;
+    Canvas.FontColor = FontColor;
+    const int y = (height() - Canvas.TextHeight(QStringLiteral("A"))) / 2;
+    Canvas.TextOut(28, y, QStringLiteral("-"));
+    Canvas.TextOut(43, y, QStringLiteral("-"));
+    Canvas.FontColor = CnDateColor;
+    Canvas.TextOut(64, y, CnDateText);
+    Canvas.FontColor = FontColor;
+    Canvas.End();
+}
+
+// ---- events ----------------------------------------------------------------------------------
+
+bool TChnCalendarPicker::event(QEvent* e) {
+    const QEvent::Type t = e->type();
+    if (t == ParentColorChangedEvent() || t == SysColorChangedEvent()) {
+        FollowParentColor();
+        update();
+        return true;
+    }
+    if (t == QEvent::ParentChange) {
+        // A new parent means a new window, which starts on today again.
+        WindowCreated = false;
+        FollowParentColor();
+        FollowParentCtl3D();
+    }
+    return QWidget::event(e);
+}
+
+void TChnCalendarPicker::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!WindowCreated) CreateWnd();
+}
+
+void TChnCalendarPicker::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LayoutDirectionChange) LayoutParts();
+    if (e->type() == QEvent::EnabledChange || e->type() == QEvent::FontChange) update();
+    QWidget::changeEvent(e);
+}
+
+void TChnCalendarPicker::enterEvent(QEnterEvent* e) {
+    if (!Hovered) {
+        Hovered = true;
+        update();
+    }
+    QWidget::enterEvent(e);
+}
+
+void TChnCalendarPicker::leaveEvent(QEvent* e) {
+    if (Hovered) {
+        Hovered = false;
+        update();
+    }
+    QWidget::leaveEvent(e);
+}
+
+void TChnCalendarPicker::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) MouseDown = true;
+    if (OnMouseDown) OnMouseDown(this, e);
+}
+
+void TChnCalendarPicker::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click =
+        e->button() == Qt::LeftButton && MouseDown && rect().contains(e->position().toPoint());
+    if (e->button() == Qt::LeftButton) MouseDown = false;
+    QPointer<TChnCalendarPicker> self(this);
+    if (OnMouseUp) OnMouseUp(this, e);
+    if (self && click && OnClick) OnClick(this);
+}
+
+void TChnCalendarPicker::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (OnDblClick) OnDblClick(this);
+    if (OnMouseDown) OnMouseDown(this, e);
+}
+
+void TChnCalendarPicker::mouseMoveEvent(QMouseEvent* e) {
+    if (OnMouseMove) OnMouseMove(this, e);
+}
+
+void TChnCalendarPicker::FocusChanged(QWidget* old, QWidget* now) {
+    const auto inside = [this](QWidget* w) { return w != nullptr && isAncestorOf(w); };
+    const bool was = inside(old), is = inside(now);
+    if (!was && is && OnEnter) OnEnter(this);
+    if (was && !is && OnExit) OnExit(this);
+}
+
+} // namespace calendar_ui

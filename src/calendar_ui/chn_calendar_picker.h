@@ -1,0 +1,166 @@
+#pragma once
+
+#include "calendar/chn_cal.h"
+#include "calendar/date_time.h"
+#include "calendar_ui/chn_calendar.h"
+#include "calendar_ui/down_button.h"
+#include "calendar_ui/month_day_edit.h"
+#include "gdi/canvas.h"
+#include "gdi/color.h"
+
+#include <QMetaObject>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QMouseEvent;
+
+namespace calendar_ui {
+
+using calendar::TDateTime;
+using gdi::TColor;
+
+// The borderless window the picker drops down: it holds the month calendar over its whole
+// area and hides as soon as it loses the activation (a click elsewhere, another window).
+class TDropDownForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDropDownForm(QWidget* owner);
+
+protected:
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+};
+
+// A one-line date entry: year, month and day fields with dashes between them, the lunar
+// date of the picker's date in a second colour, and a button that drops down the month
+// calendar. A day chosen there becomes the picker's date.
+//
+// Focus given to the picker goes to the year field. In a tab order, put the picker after the
+// control before it, and the control after it after DayEdit:
+//   QWidget::setTabOrder(before, picker); QWidget::setTabOrder(picker->DayEdit, after);
+class TChnCalendarPicker : public QWidget {
+    Q_OBJECT
+public:
+    explicit TChnCalendarPicker(QWidget* parent = nullptr);
+    ~TChnCalendarPicker() override;
+
+    // ---- date ----
+    TDateTime dateTime() const { return DateTime; }
+    // Rewrites the fields and the lunar text; a value equal to the current one changes
+    // nothing. Raises no OnChange.
+    void setDateTime(TDateTime v);
+    // The lunar date shown after the fields: year cycle, animal, month and day.
+    const QString& cnDateText() const { return CnDateText; }
+
+    // ---- looks ----
+    TColor frameColor() const { return FrameColor; }
+    void setFrameColor(TColor c);
+    TColor cnDateColor() const { return CnDateColor; }
+    void setCnDateColor(TColor c);
+    // Stored only: the button keeps its classic face.
+    TColor buttonColor() const { return ButtonColor; }
+    void setButtonColor(TColor c);
+    TColor color() const;
+    void setColor(TColor c); // turns ParentColor off
+    bool parentColor() const { return ParentColor; }
+    void setParentColor(bool v);
+    // The picker paints all of its area, so the parent's background never shows through.
+    bool parentBackground() const { return ParentBackground; }
+    void setParentBackground(bool v);
+    bool ctl3D() const { return Ctl3D; }
+    void setCtl3D(bool v); // turns ParentCtl3D off
+    // On: the 3-D look follows the parent's "Ctl3D" property (on when it has none).
+    bool parentCtl3D() const { return ParentCtl3D; }
+    void setParentCtl3D(bool v);
+    TColor fontColor() const { return FontColor; }
+    void setFontColor(TColor c);
+    // Draws the frame and the button with the widget style's combo-box parts instead of
+    // the classic 3-D look. Off by default, as the program shows the classic look.
+    bool visualStyles() const { return VisualStyles; }
+    void setVisualStyles(bool v);
+    bool hovered() const { return Hovered; }
+
+    // The month calendar of the pop-up, to set its own properties.
+    TChnCalendar* chnCalendar() const { return Calendar; }
+
+    // ---- events (raised only when assigned) ----
+    // The pop-up calendar's date changed; the sender is the picker.
+    std::function<void(QObject* sender)> OnChange;
+    std::function<void(QObject* sender)> OnClick;
+    std::function<void(QObject* sender)> OnDblClick;
+    std::function<void(QObject* sender)> OnEnter;
+    std::function<void(QObject* sender)> OnExit;
+    std::function<void(QObject* sender, QMouseEvent* e)> OnMouseDown;
+    std::function<void(QObject* sender, QMouseEvent* e)> OnMouseMove;
+    std::function<void(QObject* sender, QMouseEvent* e)> OnMouseUp;
+
+    // ---- operations ----
+    // What a click on the drop-down button does: read the fields, set the calendar, place
+    // and show the pop-up.
+    void DropDown();
+    // Sets the date to now: what the first showing of the picker's window does (and the first
+    // showing after it moved to another parent).
+    void CreateWnd();
+    bool windowCreated() const { return WindowCreated; }
+
+    // Where the pop-up of the given size goes for a picker whose top-left corner is at p (in
+    // screen coordinates) and whose height is pickerHeight: below it, or above it when it
+    // does not fit below and there is more room above, kept inside the work area and made
+    // smaller where it cannot fit.
+    static QRect PlaceDropDown(const QRect& workArea, QPoint p, int pickerHeight, QSize form);
+
+    // Owned parts.
+    calendar::TChnCal ChnCal;
+    TMonthDayEdit* YearEdit;
+    TMonthDayEdit* MonthEdit;
+    TMonthDayEdit* DayEdit;
+    TDownButton* DownButton;
+    TDropDownForm* DropDownForm;
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    void LayoutParts();
+    void PlaceAndShowDropDown();
+    void CalendarDateSelect();
+    void FollowParentColor();
+    void FollowParentCtl3D();
+    void ApplyColorToEdits();
+    void Paint3D(gdi::TCanvas& c, const gdi::TRect& r);
+    void PaintStyled();
+    void FocusChanged(QWidget* old, QWidget* now);
+
+    TChnCalendar* Calendar;
+    TDateTime DateTime = 0;
+    QString CnDateText;
+    TColor FrameColor = gdi::clBlack;
+    TColor CnDateColor = gdi::clGreen;
+    TColor ButtonColor = gdi::clPurple;
+    TColor FontColor = gdi::clWindowText;
+    bool ParentColor = false;
+    bool ParentBackground = false;
+    bool Ctl3D = true;
+    bool ParentCtl3D = true;
+    bool VisualStyles = false;
+    bool Hovered = false;
+    bool WindowCreated = false;
+    bool MouseDown = false;
+    // Pen and brush stay on the canvas from one paint to the next.
+    gdi::TCanvas Canvas;
+    QMetaObject::Connection FocusConnection;
+};
+
+} // namespace calendar_ui
