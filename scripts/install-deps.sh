@@ -9,7 +9,7 @@ packages=(
   libsqlcipher-dev sqlcipher
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core
+  fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
   python3 time

@@ -223,7 +223,7 @@ void TChnCalendarPicker::LayoutParts() {
     TRect r = TRect::FromQRect(rect());
     const int inset = VisualStyles ? 1 : (Ctl3D ? 2 : 1);
     r.Inflate(-inset, -inset);
-    const int w = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int w = gdi::GetSystemMetrics(gdi::SM_CXVSCROLL);
     if (layoutDirection() == Qt::RightToLeft)
         r.Right = r.Left + w;
     else

@@ -1,5 +1,6 @@
 #include "picker_test_support.h"
 
+#include "gdi/color.h"
 #include "gdi/fonts.h"
 
 #include <QImage>
@@ -33,7 +34,7 @@ protected:
         host.Show();
         p = host.picker;
         p->setDateTime(DateOf(2010, 6, 14));
-        scrollBar = p->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, p);
+        scrollBar = gdi::GetSystemMetrics(gdi::SM_CXVSCROLL);
     }
     QImage Picker() { return p->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QImage Button() {
