@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Usage: e2e-window.sh [BUILD_DIR] [OUT_DIR]
 # Drives the built program in a real X window under Xvfb: types a family name, presses
-# 开始取名 and checks that the grid fills with blue names. Screenshots go to OUT_DIR.
+# 开始取名 and checks that the grid fills with blue names; opens the birthday picker's
+# drop-down calendar, picks a day and checks the picker's fields. Screenshots go to OUT_DIR.
 set -euo pipefail
 build=$(realpath "${1:-build}")
 out=$(realpath -m "${2:-$build/e2e}")
@@ -52,4 +53,30 @@ xdotool type --delay 80 '李'
 click 48 132          # 开始取名
 wait_for grid '[ "$(blue_pixels "$out/grid.png")" -gt 2000 ]' || { echo "e2e: the grid did not fill"; exit 1; }
 echo "e2e: $(blue_pixels "$out/grid.png") blue pixels in the grid after 开始取名"
+# The picker shows today in its three fields, read through the clipboard.
+field() { # x y: select the field's text and copy it
+  click "$1" "$2"
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  sleep 0.2
+  xclip -o -selection clipboard 2>/dev/null
+}
+fields() { echo "$(field 104 82)-$(field 126 82)-$(field 144 82)"; }
+today=$(date +%Y-%-m-%-d)
+[ "$(fields)" = "$today" ] || { echo "e2e: the picker shows $(fields), not today $today"; exit 1; }
+
+# The drop-down opens below the picker on today's month. A day in the third week row is
+# always in the shown month; its cell sits at about (157, 127) in the 313 x 253 calendar,
+# which opens at the picker's bottom-left corner (88, 93 in the window).
+click 247 82
+wait_for dropdown 'true'
+import -window root "$out/dropdown.png"
+first_weekday=$(date -d "$(date +%Y-%m-01)" +%w)
+day=$((1 - first_weekday + 14 + 3))
+click $((88 + 157)) $((93 + 127))
+expected=$(date +%Y-%-m)-$day
+sleep 0.3
+picked=$(fields)
+shot picked
+[ "$picked" = "$expected" ] || { echo "e2e: picking a day gave $picked, expected $expected"; exit 1; }
+echo "e2e: the drop-down gave $picked"
 echo "e2e: passed; screenshots in $out"

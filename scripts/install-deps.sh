@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core fonts-dejavu-extra
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool xclip imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
   python3 time
 )

@@ -2,6 +2,7 @@
 
 #include "app/babyname_application.h"
 #include "app/list_view_sink.h"
+#include "calendar_ui/chn_calendar_picker.h"
 #include "flat/flat_button.h"
 #include "flat/flat_combo_box.h"
 #include "flat/flat_edit.h"
@@ -12,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -108,10 +108,18 @@ void TForm1::CreateControls() {
     FlatEdit1->setParentColor(true);
     FlatEdit1->Loaded();
     FlatComboBox1 = MakeCombo(FlatGroupBox1, QRect(256, 24, 41, 21), QStringLiteral("男"));
-    ChnCalendarPicker1 = new QDateTimeEdit(FlatGroupBox1);
+    ChnCalendarPicker1 = new calendar_ui::TChnCalendarPicker(FlatGroupBox1);
     ChnCalendarPicker1->setGeometry(80, 64, 170, 21);
-    ChnCalendarPicker1->setDisplayFormat(QStringLiteral("yyyy-M-d H:mm"));
-    ChnCalendarPicker1->setDateTime(QDateTime::currentDateTime());
+    ChnCalendarPicker1->setFrameColor(0x000000);
+    ChnCalendarPicker1->setCnDateColor(0x008000);
+    ChnCalendarPicker1->setButtonColor(0x800080);
+    ChnCalendarPicker1->setParentColor(false);
+    ChnCalendarPicker1->setParentBackground(false);
+    ChnCalendarPicker1->setParentCtl3D(false);
+    ChnCalendarPicker1->setCtl3D(true);
+    // The stored date of the window description; the picker replaces it by the current date
+    // and time as soon as its window exists.
+    ChnCalendarPicker1->setDateTime(40343.91043862268);
     FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));
     FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
 
@@ -130,10 +138,21 @@ void TForm1::CreateControls() {
     FlatButton5 = MakePictureButton(this, QRect(432, 120, 81, 25),
                                     QStringLiteral(":/resources/guanwang.png"));
 
-    // Tab order: the grid, the group's entries, then the buttons.
-    QWidget* order[] = {ListView1,     FlatEdit1,     FlatComboBox1, ChnCalendarPicker1,
-                        FlatComboBox2, FlatComboBox3, FlatButton1,   FlatButton2,
-                        FlatButton3,   FlatButton4,   FlatButton5};
+    // Tab order: the grid, the group's entries (the picker's three fields in turn), then the
+    // buttons.
+    QWidget* order[] = {ListView1,
+                        FlatEdit1,
+                        FlatComboBox1,
+                        ChnCalendarPicker1->YearEdit,
+                        ChnCalendarPicker1->MonthEdit,
+                        ChnCalendarPicker1->DayEdit,
+                        FlatComboBox2,
+                        FlatComboBox3,
+                        FlatButton1,
+                        FlatButton2,
+                        FlatButton3,
+                        FlatButton4,
+                        FlatButton5};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

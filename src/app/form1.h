@@ -6,9 +6,11 @@
 
 #include <QWidget>
 
-class QDateTimeEdit;
 class QLabel;
 class QTableWidget;
+namespace calendar_ui {
+class TChnCalendarPicker;
+}
 namespace flat {
 class TFlatButton;
 class TFlatComboBox;
@@ -33,7 +35,7 @@ public:
     QLabel* Label6;
     flat::TFlatEdit* FlatEdit1;
     flat::TFlatComboBox* FlatComboBox1;
-    QDateTimeEdit* ChnCalendarPicker1;
+    calendar_ui::TChnCalendarPicker* ChnCalendarPicker1;
     flat::TFlatComboBox* FlatComboBox2;
     flat::TFlatComboBox* FlatComboBox3;
     flat::TFlatButton* FlatButton1;

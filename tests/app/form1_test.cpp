@@ -9,7 +9,7 @@
 #include "flat/flat_group_box.h"
 #include "gdi/color.h"
 
-#include <QDateTimeEdit>
+#include "calendar_ui/chn_calendar_picker.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -121,7 +121,15 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
     for (int hour = 0; hour < 24; ++hour)
         EXPECT_EQ(form->FlatComboBox3->itemText(hour), QString::asprintf("%02d", hour));
 
-    EXPECT_EQ(form->ChnCalendarPicker1->date(), QDate::currentDate());
+    // The picker shows today, never the stored 2010-06-14, with its lunar text in green.
+    calendar_ui::TChnCalendarPicker* picker = form->ChnCalendarPicker1;
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(picker->YearEdit->text(), QString::number(today.year()));
+    EXPECT_EQ(picker->MonthEdit->text(), QString::number(today.month()));
+    EXPECT_EQ(picker->DayEdit->text(), QString::number(today.day()));
+    EXPECT_FALSE(picker->cnDateText().isEmpty());
+    EXPECT_NE(picker->cnDateText(), QStringLiteral("庚寅虎五月初三"));
+    EXPECT_EQ(picker->cnDateColor(), 0x008000);
 
     QTableWidget* grid = form->ListView1;
     EXPECT_EQ(grid->rowCount(), 0);
@@ -132,20 +140,17 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
         EXPECT_EQ(grid->columnWidth(column), 84);
     EXPECT_EQ(grid->palette().color(QPalette::Text), QColor(0, 0, 255));
 
-    // Tab order: the grid, the group's entries, then the buttons.
-    QWidget* expected[] = {form->ListView1,          form->FlatEdit1,     form->FlatComboBox1,
-                           form->ChnCalendarPicker1, form->FlatComboBox2, form->FlatComboBox3,
-                           form->FlatButton1,        form->FlatButton2,   form->FlatButton3,
-                           form->FlatButton4,        form->FlatButton5};
-    QWidget* w = expected[0];
-    for (size_t i = 1; i < std::size(expected); ++i) {
-        do
-            w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus || w->isAncestorOf(expected[i - 1]) ||
-               expected[i - 1]->isAncestorOf(w));
-        EXPECT_EQ(w, expected[i]) << i;
-        w = expected[i];
-    }
+    // Tab order: the grid, the group's entries (the picker's three fields), then the buttons.
+    QWidget* expected[] = {form->ListView1,     form->FlatEdit1,     form->FlatComboBox1,
+                           picker->YearEdit,    picker->MonthEdit,   picker->DayEdit,
+                           form->FlatComboBox2, form->FlatComboBox3, form->FlatButton1,
+                           form->FlatButton2,   form->FlatButton3,   form->FlatButton4,
+                           form->FlatButton5};
+    std::vector<QWidget*> chain;
+    for (QWidget* w = form->nextInFocusChain(); w != form.get(); w = w->nextInFocusChain())
+        if (std::find(std::begin(expected), std::end(expected), w) != std::end(expected))
+            chain.push_back(w);
+    EXPECT_EQ(chain, std::vector<QWidget*>(std::begin(expected), std::end(expected)));
 }
 
 TEST_F(MainWindow, FlatControlsShowTheWindowsColours) {
