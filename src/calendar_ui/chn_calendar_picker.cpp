@@ -84,17 +84,30 @@ TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
     LayoutParts();
     SetControlColor(this, clWindow);
 
-    DropDownForm = new TDropDownForm(this);
-    Calendar = new TChnCalendar(DropDownForm);
-    Calendar->setGeometry(DropDownForm->rect());
-    Calendar->OnDateSelect = [this](QObject*) { CalendarDateSelect(); };
-    Calendar->OnChange = [this](QObject*) {
-        if (OnChange) OnChange(this);
-    };
-
     FollowParentCtl3D();
     FocusConnection = connect(qApp, &QApplication::focusChanged, this,
                               [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
+}
+
+// The pop-up and its calendar are made when first needed, so that starting a window with a
+// picker costs no calendar work beyond the picker's own date.
+TDropDownForm* TChnCalendarPicker::dropDownForm() const {
+    if (!DropDownForm) {
+        auto* self = const_cast<TChnCalendarPicker*>(this);
+        self->DropDownForm = new TDropDownForm(self);
+        self->Calendar = new TChnCalendar(DropDownForm);
+        Calendar->setGeometry(DropDownForm->rect());
+        Calendar->OnDateSelect = [self](QObject*) { self->CalendarDateSelect(); };
+        Calendar->OnChange = [self](QObject*) {
+            if (self->OnChange) self->OnChange(self);
+        };
+    }
+    return DropDownForm;
+}
+
+TChnCalendar* TChnCalendarPicker::chnCalendar() const {
+    dropDownForm();
+    return Calendar;
 }
 
 TChnCalendarPicker::~TChnCalendarPicker() {
@@ -247,7 +260,7 @@ void TChnCalendarPicker::DropDown() {
     const int d = FieldNumber(DayEdit->text(), td);
     TDateTime t = now;
     calendar::TryEncodeDate(y, m, d, t); // leaves now in t for an impossible date
-    Calendar->setDateTime(t);
+    chnCalendar()->setDateTime(t);
     PlaceAndShowDropDown();
 }
 
@@ -274,14 +287,14 @@ QRect TChnCalendarPicker::PlaceDropDown(const QRect& workArea, QPoint p, int pic
 void TChnCalendarPicker::PlaceAndShowDropDown() {
     QScreen* s = screen();
     const QRect work = s != nullptr ? s->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
-    DropDownForm->setGeometry(
-        PlaceDropDown(work, mapToGlobal(QPoint(0, 0)), height(), DropDownForm->size()));
-    DropDownForm->show();
+    dropDownForm()->setGeometry(
+        PlaceDropDown(work, mapToGlobal(QPoint(0, 0)), height(), dropDownForm()->size()));
+    dropDownForm()->show();
 }
 
 void TChnCalendarPicker::CalendarDateSelect() {
     setDateTime(Calendar->dateTime());
-    DropDownForm->hide();
+    dropDownForm()->hide();
 }
 
 // ---- painting --------------------------------------------------------------------------------

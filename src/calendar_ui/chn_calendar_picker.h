@@ -83,7 +83,9 @@ public:
     bool hovered() const { return Hovered; }
 
     // The month calendar of the pop-up, to set its own properties.
-    TChnCalendar* chnCalendar() const { return Calendar; }
+    TChnCalendar* chnCalendar() const;
+    // The borderless pop-up that holds the calendar.
+    TDropDownForm* dropDownForm() const;
 
     // ---- events (raised only when assigned) ----
     // The pop-up calendar's date changed; the sender is the picker.
@@ -117,7 +119,6 @@ public:
     TMonthDayEdit* MonthEdit;
     TMonthDayEdit* DayEdit;
     TDownButton* DownButton;
-    TDropDownForm* DropDownForm;
 
 protected:
     bool event(QEvent* e) override;
@@ -143,7 +144,8 @@ private:
     void PaintStyled();
     void FocusChanged(QWidget* old, QWidget* now);
 
-    TChnCalendar* Calendar;
+    TDropDownForm* DropDownForm = nullptr;
+    TChnCalendar* Calendar = nullptr;
     TDateTime DateTime = 0;
     QString CnDateText;
     TColor FrameColor = gdi::clBlack;

@@ -49,7 +49,7 @@ protected:
     // drop-downs take their date from the fields.
     void FirstDropDown() {
         p->DropDown();
-        p->DropDownForm->hide();
+        p->dropDownForm()->hide();
         changes = 0;
     }
 
@@ -78,7 +78,7 @@ TEST_F(PickerTest, StoredDateIsShownUntilTheWindowAppearsThenNow) {
     // Built: today's fields, no lunar text yet, pop-up hidden.
     EXPECT_EQ(Fields(*p), TodayFields());
     EXPECT_TRUE(p->cnDateText().isEmpty());
-    EXPECT_FALSE(p->DropDownForm->isVisible());
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
     EXPECT_EQ(p->size(), QSize(170, 21));
 
     // The window description applies its stored date with all its effects...
@@ -164,9 +164,9 @@ TEST_F(PickerTest, TypingChangesNothingUntilTheDropDown) {
     // At the first drop-down the calendar's own window creation wins: today.
     SetFields("2011", "3", "9");
     p->DropDown();
-    EXPECT_TRUE(p->DropDownForm->isVisible());
+    EXPECT_TRUE(p->dropDownForm()->isVisible());
     EXPECT_EQ(YmdOf(Cal()->dateTime()), YmdOf(calendar::Now()));
-    p->DropDownForm->hide();
+    p->dropDownForm()->hide();
 
     p->setDateTime(kStored);
     changes = 0;
@@ -179,7 +179,7 @@ TEST_F(PickerTest, TypingChangesNothingUntilTheDropDown) {
     EXPECT_EQ(Cal()->dateTime(), DateOf(2011, 6, 14)); // at midnight
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(p->dateTime(), kStored);
-    p->DropDownForm->hide();
+    p->dropDownForm()->hide();
     // The same fields again: the calendar already holds that date and reports nothing.
     p->DropDown();
     EXPECT_EQ(changes, 1);
@@ -216,7 +216,7 @@ TEST_F(PickerTest, FieldsThatAreNoDateFallBackToToday) {
             EXPECT_LT(std::abs(Cal()->dateTime() - calendar::Now()), kMinute);
         else
             EXPECT_EQ(time, 0.0);
-        p->DropDownForm->hide();
+        p->dropDownForm()->hide();
     }
 }
 
@@ -249,15 +249,15 @@ TEST_F(PickerTest, PopUpGoesAboveNearTheBottomOfTheScreen) {
     const QPoint at = p->mapToGlobal(QPoint(0, 0));
     ASSERT_GT(at.y() - work.y(), work.bottom() - at.y()); // more room above
     p->DropDown();
-    EXPECT_EQ(p->DropDownForm->geometry(), QRect(at.x(), at.y() - 253, 313, 253));
+    EXPECT_EQ(p->dropDownForm()->geometry(), QRect(at.x(), at.y() - 253, 313, 253));
     EXPECT_EQ(Cal()->geometry(), QRect(0, 0, 313, 253));
-    p->DropDownForm->hide();
+    p->dropDownForm()->hide();
 
     host->window.move(work.x() + 40, work.y() + 10);
     QApplication::processEvents();
     p->DropDown();
-    EXPECT_EQ(p->DropDownForm->geometry().topLeft(), p->mapToGlobal(QPoint(0, 22)));
-    p->DropDownForm->hide();
+    EXPECT_EQ(p->dropDownForm()->geometry().topLeft(), p->mapToGlobal(QPoint(0, 22)));
+    p->dropDownForm()->hide();
 }
 
 TEST_F(PickerTest, SelectingADayTakesItAndClosesThePopUp) {
@@ -269,7 +269,7 @@ TEST_F(PickerTest, SelectingADayTakesItAndClosesThePopUp) {
     changes = 0;
 
     ClickDay(14);
-    EXPECT_FALSE(p->DropDownForm->isVisible());
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
     EXPECT_EQ(p->dateTime(), DateOf(2010, 6, 14));
     EXPECT_EQ(Fields(*p), "2010|6|14"); // no leading zeros
     EXPECT_EQ(p->cnDateText(), "庚寅虎五月初三");
@@ -278,20 +278,20 @@ TEST_F(PickerTest, SelectingADayTakesItAndClosesThePopUp) {
     // Closing without a selection keeps the date.
     p->DropDown();
     QEvent deactivate(QEvent::WindowDeactivate);
-    QApplication::sendEvent(p->DropDownForm, &deactivate);
-    EXPECT_FALSE(p->DropDownForm->isVisible());
+    QApplication::sendEvent(p->dropDownForm(), &deactivate);
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
     EXPECT_EQ(p->dateTime(), DateOf(2010, 6, 14));
 }
 
 TEST_F(PickerTest, ClickOutsideThePopUpClosesIt) {
     host->Show();
     p->DropDown();
-    ASSERT_TRUE(p->DropDownForm->isVisible());
-    ASSERT_EQ(QApplication::activePopupWidget(), p->DropDownForm);
+    ASSERT_TRUE(p->dropDownForm()->isVisible());
+    ASSERT_EQ(QApplication::activePopupWidget(), p->dropDownForm());
     const TDateTime before = p->dateTime();
     // The pop-up sees every click while it is open; this one lies outside it.
-    QTest::mouseClick(p->DropDownForm, Qt::LeftButton, {}, QPoint(-20, 5));
-    EXPECT_FALSE(p->DropDownForm->isVisible());
+    QTest::mouseClick(p->dropDownForm(), Qt::LeftButton, {}, QPoint(-20, 5));
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
     EXPECT_EQ(p->dateTime(), before);
 }
 
@@ -311,16 +311,16 @@ TEST_F(PickerTest, DropDownButtonStatesAndClick) {
     EXPECT_EQ(b->state(), TDownButton::stPressed);
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(40, 3));
     EXPECT_EQ(b->state(), TDownButton::stReleased);
-    EXPECT_FALSE(p->DropDownForm->isVisible());
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
     // Right button: nothing.
     QTest::mouseClick(b, Qt::RightButton, {}, QPoint(3, 3));
-    EXPECT_FALSE(p->DropDownForm->isVisible());
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
 
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_TRUE(p->DropDownForm->isVisible());
+    EXPECT_TRUE(p->dropDownForm()->isVisible());
     // The first drop-down shows today.
     EXPECT_EQ(YmdOf(Cal()->dateTime()), YmdOf(calendar::Now()));
-    p->DropDownForm->hide();
+    p->dropDownForm()->hide();
 }
 
 TEST_F(PickerTest, TabWalksTheFieldsAndTypingReplacesThem) {

@@ -75,8 +75,8 @@ bool RenderPickers(const QDir& out) {
     QTest::mousePress(picker.DownButton, Qt::LeftButton);
     ok = ok && Save(picker.grab().toImage(), out, "picker_button_pressed.png");
     QTest::mouseRelease(picker.DownButton, Qt::LeftButton);
-    ok = ok && Save(picker.DropDownForm->grab().toImage(), out, "picker_drop_down.png");
-    picker.DropDownForm->hide();
+    ok = ok && Save(picker.dropDownForm()->grab().toImage(), out, "picker_drop_down.png");
+    picker.dropDownForm()->hide();
 
     picker.setVisualStyles(true);
     ok = ok && Save(picker.grab().toImage(), out, "picker_visual_styles.png");
