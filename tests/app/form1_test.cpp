@@ -130,6 +130,9 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
     EXPECT_FALSE(picker->cnDateText().isEmpty());
     EXPECT_NE(picker->cnDateText(), QStringLiteral("庚寅虎五月初三"));
     EXPECT_EQ(picker->cnDateColor(), 0x008000);
+    // Starting touches neither the name store nor the drop-down calendar.
+    EXPECT_FALSE(form->nameStore().Connected());
+    EXPECT_EQ(picker->findChild<calendar_ui::TChnCalendar*>(), nullptr);
 
     QTableWidget* grid = form->ListView1;
     EXPECT_EQ(grid->rowCount(), 0);
