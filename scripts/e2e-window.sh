@@ -8,21 +8,8 @@ build=$(realpath "${1:-build}")
 out=$(realpath -m "${2:-$build/e2e}")
 mkdir -p "$out"
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-QT_QPA_PLATFORM=xcb "$build/babyname" &
-app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '宝宝取名' | head -n 1)
+source "$(dirname "$0")/xvfb-session.sh"
+start_program "$build/babyname"
 sleep 0.5
 shot() { import -window "$window" "$out/$1.png"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }

@@ -1,23 +1,13 @@
 #include "naming/name_store.h"
 
+#include "naming/sql_quote.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
 
 namespace naming {
-namespace {
-
-std::string QuoteLiteral(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'') quoted += '\'';
-    }
-    return quoted + "'";
-}
-
-} // namespace
 
 NameStore::~NameStore() {
     Disconnect();
@@ -62,7 +52,7 @@ void NameStore::Connect() {
     };
     if (rc != SQLITE_OK) fail("The name store cannot be opened");
 
-    const std::string key = "PRAGMA key = " + QuoteLiteral(password_) + ";";
+    const std::string key = "PRAGMA key = " + QuoteSqlLiteral(password_) + ";";
     if (sqlite3_exec(db, key.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         fail("The name store cannot be unlocked");
     if (sqlite3_exec(db, "PRAGMA query_only = 1;", nullptr, nullptr, nullptr) != SQLITE_OK)

@@ -12,7 +12,7 @@
 
 namespace {
 
-struct ListSpec {
+struct NameListInfo {
     const char* table;
     const char* nameColumn;
     size_t nameLength;
@@ -21,19 +21,19 @@ struct ListSpec {
 
 // The walk of a press reaches record 1,474 of a one-character table and 2,134 of a
 // two-character one; these sizes keep it clear of the end.
-const ListSpec kLists[] = {
+const NameListInfo kLists[] = {
     {"male1", "danm", 1, 1500},
     {"female1", "danm", 1, 1500},
     {"male2", "shuangm", 2, 2200},
     {"female2", "shuangm", 2, 2200},
 };
 
-void PrintTo(const ListSpec& spec, std::ostream* out) {
-    *out << spec.table;
+void PrintTo(const NameListInfo& list, std::ostream* out) {
+    *out << list.table;
 }
 
-std::string ListPath(const ListSpec& spec) {
-    return SourceDir() + "/data/names/" + spec.table + ".tsv";
+std::string ListPath(const NameListInfo& list) {
+    return SourceDir() + "/data/names/" + list.table + ".tsv";
 }
 
 const std::set<char32_t>& Gb2312Hanzi() {
@@ -83,7 +83,7 @@ const std::map<char32_t, bool>& PinyinLetters() {
     return letters;
 }
 
-class NameListTest : public testing::TestWithParam<ListSpec> {
+class NameListTest : public testing::TestWithParam<NameListInfo> {
 protected:
     void SetUp() override { table_ = ReadNameListFile(ListPath(GetParam())); }
     size_t Column(const std::string& name) const {

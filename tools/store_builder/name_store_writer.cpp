@@ -1,29 +1,13 @@
 #include "name_store_writer.h"
 
+#include "naming/sql_quote.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <stdexcept>
 
 namespace {
-
-std::string QuoteIdentifier(const std::string& name) {
-    std::string quoted = "\"";
-    for (char c : name) {
-        quoted += c;
-        if (c == '"') quoted += '"';
-    }
-    return quoted + "\"";
-}
-
-std::string QuoteLiteral(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'') quoted += '\'';
-    }
-    return quoted + "'";
-}
 
 class Database {
 public:
@@ -49,10 +33,10 @@ private:
 };
 
 void WriteTable(Database& db, const NameTable& table) {
-    std::string create = "CREATE TABLE " + QuoteIdentifier(table.name) + " (";
-    std::string insert = "INSERT INTO " + QuoteIdentifier(table.name) + " VALUES (";
+    std::string create = "CREATE TABLE " + naming::QuoteSqlIdentifier(table.name) + " (";
+    std::string insert = "INSERT INTO " + naming::QuoteSqlIdentifier(table.name) + " VALUES (";
     for (size_t i = 0; i < table.columns.size(); ++i) {
-        create += (i ? ", " : "") + QuoteIdentifier(table.columns[i]) + " TEXT";
+        create += (i ? ", " : "") + naming::QuoteSqlIdentifier(table.columns[i]) + " TEXT";
         insert += i ? ", ?" : "?";
     }
     db.Exec(create + ");");
@@ -82,7 +66,7 @@ void WriteNameStore(const std::string& path, const std::string& password,
     fs::remove(temp);
     {
         Database db(temp.string());
-        db.Exec("PRAGMA key = " + QuoteLiteral(password) + ";");
+        db.Exec("PRAGMA key = " + naming::QuoteSqlLiteral(password) + ";");
         db.Exec("BEGIN;");
         for (const auto& table : tables)
             WriteTable(db, table);
