@@ -42,10 +42,16 @@ wait_for grid '[ "$(blue_pixels "$out/grid.png")" -gt 2000 ]' || { echo "e2e: th
 echo "e2e: $(blue_pixels "$out/grid.png") blue pixels in the grid after 开始取名"
 # The picker shows today in its three fields, read through the clipboard.
 field() { # x y: select the field's text and copy it
+  printf '%s' '(nothing copied)' | xclip -selection clipboard -i
   click "$1" "$2"
   xdotool key --clearmodifiers ctrl+a ctrl+c
-  sleep 0.2
-  xclip -o -selection clipboard 2>/dev/null
+  local text
+  for _ in $(seq 30); do
+    text=$(xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$text" != '(nothing copied)' ] && break
+    sleep 0.1
+  done
+  printf '%s' "$text"
 }
 fields() { echo "$(field 104 82)-$(field 126 82)-$(field 144 82)"; }
 today=$(date +%Y-%-m-%-d)
