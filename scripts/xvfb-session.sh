@@ -16,5 +16,5 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 start_program() {
   QT_QPA_PLATFORM=xcb "$1" &
   app=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '宝宝取名' | head -n 1)
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '宝宝取名' | sed -n 1p)
 }

@@ -30,7 +30,7 @@ done
 grid=$("$root/bin/babyname-suggest" --family 王 --sex 女 --length 三字)
 [ "$(printf '%s\n' "$grid" | wc -l)" -eq 11 ] || fail "babyname-suggest printed no grid"
 if [ -e "$root/bin/lunarcal" ]; then
-  "$root/bin/lunarcal" --tsv 2024-02-10 | grep -q $'\t' || fail "lunarcal"
+  [[ "$("$root/bin/lunarcal" --tsv 2024-02-10)" == *$'\t'* ]] || fail "lunarcal"
 fi
 
 # The installed program, in a real window: a press fills the grid from the installed store.
@@ -40,7 +40,7 @@ bash "$source/scripts/e2e-window.sh" "$stage/run" "$stage/run/shots" >/dev/null 
 
 # The package holds exactly the installed files.
 (cd "$build" && cpack -G DEB >/dev/null) || fail "cpack"
-deb=$(ls -t "$build"/babyname_*.deb | head -n 1)
+deb=$(ls -t "$build"/babyname_*.deb | sed -n 1p)
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/lib/babyname/babyname ./usr/lib/babyname/config/tarnwick.dat \
             ./usr/bin/babyname ./usr/bin/babyname-suggest ./usr/share/applications/$id.desktop \
@@ -49,5 +49,7 @@ for path in ./usr/lib/babyname/babyname ./usr/lib/babyname/config/tarnwick.dat \
 done
 stray=$(grep -vE '^\./usr/(bin|lib/babyname|share/(applications|metainfo|icons/hicolor))(/|$)|^\./(usr(/lib|/share|/share/icons)?/?)?$' <<<"$listing" || true)
 [ -z "$stray" ] || fail "unexpected files in the package: $stray"
-dpkg-deb -I "$deb" | grep -q 'Depends:.*libsqlcipher' || fail "package dependencies"
+# (grep reads a variable, not a pipe: an early exit of grep -q would fail the pipe.)
+info=$(dpkg-deb -I "$deb")
+grep -q 'Depends:.*libsqlcipher' <<<"$info" || fail "package dependencies"
 echo "install check: passed"
