@@ -20,6 +20,7 @@ class TFlatGroupBox;
 
 // The main window: the parents' entries, five picture buttons and the grid of suggestions.
 class TForm1 : public QWidget {
+    Q_OBJECT
 public:
     // Store path: the name store beside the executable unless given.
     explicit TForm1(UrlOpener opener = OpenUrlInBrowser, QString storePath = QString());
@@ -58,6 +59,12 @@ protected:
 
 private:
     void CreateControls();
+    void CreateListView();
+    void CreateGroupBox();
+    void CreateEntries();
+    void CreatePicker();
+    void CreateButtons();
+    void SetTabOrder();
     void FormCreate(const QString& storePath);
     void FormClose();
 

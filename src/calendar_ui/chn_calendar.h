@@ -2,6 +2,7 @@
 
 #include "calendar/chn_cal.h"
 #include "calendar/date_time.h"
+#include "calendar/day_cell.h"
 #include "calendar_ui/day_grid.h"
 #include "calendar_ui/title_label.h"
 #include "calendar_ui/up_down.h"
@@ -201,7 +202,22 @@ private:
     // Steps of the date setter that follow the stored date: title cells, info line, cells,
     // back image. moveCurrent puts the grid's current cell on the date's day.
     void FillMonth(bool moveCurrent);
+    void FillTitleTexts(int y, int m, int d);
+    void ClearDayCells();
+    // Fills the cell of one day from chnCal_, which is left updated for that day.
+    void FillDayCell(TDayCell& cell, int y, int m, int day);
+    TColor CnTextColor(calendar::TCnTextSource source) const;
+    void MoveCurrentToCell(int k);
     void RefreshGrid();
+    void PaintBackground();
+    void PaintPicture();
+    // Starts the cell canvas on a cell-sized image holding the back image behind rect.
+    gdi::TCanvas& BeginCellCanvas(const gdi::TRect& rect);
+    void DrawWeekdayTitleCell(gdi::TCanvas& cv, int c, const gdi::TRect& cellR);
+    void DrawWeekNumberCell(gdi::TCanvas& cv, int r, const gdi::TRect& cellR);
+    void DrawTitleTextCell(gdi::TCanvas& cv, int k, const TDayCell& cell, const gdi::TRect& cellR);
+    void DrawDateCell(gdi::TCanvas& cv, const TDayCell& cell, const gdi::TRect& cellR,
+                      bool selected, bool showSelection);
     void Rebuild();
     void SyncSpinners();
     static QString FromStd(const std::string& s) { return QString::fromStdString(s); }

@@ -1,5 +1,7 @@
 #include "flat/flat_button.h"
 
+#include "flat/flat_group_box.h"
+
 #include "gdi/bitmap.h"
 #include "gdi/control_color.h"
 
@@ -18,6 +20,13 @@ namespace {
 QTimer* g_hoverTimer = nullptr;
 TFlatButton* g_tracked = nullptr;
 int g_buttonCount = 0;
+
+bool InsideGroupBox(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p != nullptr && !p->isWindow();
+         p = p->parentWidget())
+        if (qobject_cast<const TFlatGroupBox*>(p) != nullptr) return true;
+    return false;
+}
 
 } // namespace
 
@@ -211,10 +220,9 @@ void TFlatButton::setTabStop(bool v) {
 }
 
 void TFlatButton::UpdateAccelerator() {
-    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QChar ch = AcceleratorChar(Caption);
-    if (!ch.isNull()) shortcutId_ = grabShortcut(QKeySequence(Qt::ALT | ch.toUpper().unicode()));
+    shortcutId_ = GrabAccelerator(this, Caption, shortcutId_);
+    // A group box keeps the accelerators of the controls inside it to itself.
+    if (shortcutId_ != 0) setShortcutEnabled(shortcutId_, !InsideGroupBox(this));
 }
 
 void TFlatButton::Click() {
@@ -297,13 +305,14 @@ bool TFlatButton::event(QEvent* e) {
             setParentColor(true);
             ApplyAdvColors();
         }
+        if (e->type() == QEvent::ParentChange) UpdateAccelerator();
         update();
         return QWidget::event(e);
     }
     if (e->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(e);
         if (se->shortcutId() == shortcutId_ && shortcutId_ != 0) {
-            if (isEnabled()) {
+            if (isEnabled() && !InsideGroupBox(this)) {
                 if (GroupIndex != 0) setDown(true);
                 Click();
             }
@@ -434,7 +443,10 @@ void TFlatButton::changeEvent(QEvent* e) {
         if (!isEnabled()) {
             Hovered = false;
             State = stDisabled;
+            Pressing = false;
             StopTracking();
+        } else {
+            State = SettledState();
         }
         RefreshHover();
         update();
@@ -461,56 +473,64 @@ void TFlatButton::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, face);
 }
 
+TFlatButtonState TFlatButton::SettledState() const {
+    if (!isEnabled()) return stDisabled;
+    if (State == stDisabled) return (Down && GroupIndex != 0) ? stLatched : stUp;
+    return State;
+}
+
 QImage TFlatButton::RenderFace() {
     const int w = std::max(1, width()), h = std::max(1, height());
-    const TColor key = Glyph.isNull() ? gdi::clNone : gdi::PixelColor(Glyph, 0, Glyph.height() - 1);
-
     QImage bmp(w, h, QImage::Format_RGB32);
     bmp.fill(Qt::white);
     TCanvas c(&bmp);
     c.Font = font();
     c.FontColor = FontColor;
 
+    // The layout follows the stored state, the look the settled one (they differ only until
+    // an enabled change has been handled).
     const TPoint offset = (State == stPressed || State == stLatched) ? TPoint{1, 1} : TPoint{0, 0};
     const TRect client{0, 0, width(), height()};
     LayoutGlyphAndCaption(c, client, offset, Layout, Spacing, Margin,
                           Glyph.isNull() ? nullptr : &Glyph, NumGlyphs, Caption, CaptionRect,
                           GlyphOrigin);
+    const TFlatButtonState state = SettledState();
+    PaintFace(c, client, state);
+    PaintBorder(c, client, state);
+    PaintGlyph(c, state);
+    PaintCaption(c, state);
+    c.End();
+    return bmp;
+}
 
-    if (!isEnabled()) {
-        State = stDisabled;
-        Pressing = false;
-    } else if (State == stDisabled) {
-        State = (Down && GroupIndex != 0) ? stLatched : stUp;
-    }
-
-    // Face.
+void TFlatButton::PaintFace(TCanvas& c, const TRect& client, TFlatButtonState state) {
     const bool parentBack =
         TransparentMode == tmAlways || (TransparentMode == tmNotFocused && !Hovered);
     if (parentBack) {
         c.FillRect(client, color());
         PaintParentBackground(this, c);
-    } else {
-        TColor face = color();
-        switch (State) {
-        case stUp:
-            face = Hovered ? ColorFocused : color();
-            break;
-        case stDisabled:
-            face = color();
-            break;
-        case stPressed:
-            face = ColorDown;
-            break;
-        case stLatched:
-            face = Hovered ? ColorFocused : ColorDown;
-            break;
-        }
-        c.FillRect(client, face);
+        return;
     }
+    TColor face = color();
+    switch (state) {
+    case stUp:
+        face = Hovered ? ColorFocused : color();
+        break;
+    case stDisabled:
+        face = color();
+        break;
+    case stPressed:
+        face = ColorDown;
+        break;
+    case stLatched:
+        face = Hovered ? ColorFocused : ColorDown;
+        break;
+    }
+    c.FillRect(client, face);
+}
 
-    // Border.
-    switch (State) {
+void TFlatButton::PaintBorder(TCanvas& c, const TRect& client, TFlatButtonState state) const {
+    switch (state) {
     case stUp:
         if (Hovered)
             DrawBevelFrame(c, client, ColorHighLight, ColorShadow, 1);
@@ -525,52 +545,51 @@ QImage TFlatButton::RenderFace() {
         DrawBevelFrame(c, client, ColorShadow, ColorHighLight, 1);
         break;
     }
+}
 
-    // Picture: the strip's image for this state, then the disabled look for a single image.
-    if (!Glyph.isNull() && Glyph.width() > 0) {
-        const int W = Glyph.width(), H = Glyph.height(), gw = std::max(1, W / NumGlyphs);
-        int from = 0, to = W;
-        if (NumGlyphs > 1) {
-            static constexpr int kStart[5][4] = {
-                {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 1, 0, 0}, {0, 1, 2, 2}, {0, 1, 2, 3}};
-            const int idx = kStart[NumGlyphs][State];
-            from = idx * gw;
-            to = idx == NumGlyphs - 1 ? W : from + gw;
-        }
-        QImage g(gw, H, QImage::Format_RGB32);
-        {
-            TCanvas gc(&g);
-            gc.CopyRect({0, 0, gw, H}, Glyph, {from, 0, to, H});
-        }
-        TColor gkey = key;
-        if (NumGlyphs == 1 && State == stDisabled) {
-            g = MakeDisabledBitmap(g, gdi::clBlack, gdi::clBtnFace, gdi::clBtnHighlight,
-                                   gdi::clBtnShadow, true);
-            gkey = gdi::PixelColor(g, 0, g.height() - 1);
-        }
-        c.DrawTransparent(GlyphOrigin.X, GlyphOrigin.Y, g, gkey);
+// The strip's image for the state, then the disabled look for a single image.
+void TFlatButton::PaintGlyph(TCanvas& c, TFlatButtonState state) const {
+    if (Glyph.isNull() || Glyph.width() <= 0) return;
+    const int W = Glyph.width(), H = Glyph.height(), gw = std::max(1, W / NumGlyphs);
+    int from = 0, to = W;
+    if (NumGlyphs > 1) {
+        static constexpr int kStart[5][4] = {
+            {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 1, 0, 0}, {0, 1, 2, 2}, {0, 1, 2, 3}};
+        const int idx = kStart[NumGlyphs][state];
+        from = idx * gw;
+        to = idx == NumGlyphs - 1 ? W : from + gw;
     }
+    TColor key = gdi::PixelColor(Glyph, 0, H - 1);
+    // A strip narrower than its images leaves nothing to copy for the later ones: they show
+    // as fully transparent.
+    QImage g(gw, H, QImage::Format_RGB32);
+    g.fill(gdi::ToQColor(key));
+    {
+        TCanvas gc(&g);
+        gc.CopyRect({0, 0, gw, H}, Glyph, {from, 0, to, H});
+    }
+    if (NumGlyphs == 1 && state == stDisabled) {
+        g = MakeDisabledBitmap(g, gdi::clBlack, gdi::clBtnFace, gdi::clBtnHighlight,
+                               gdi::clBtnShadow, true);
+        key = gdi::PixelColor(g, 0, g.height() - 1);
+    }
+    c.DrawTransparent(GlyphOrigin.X, GlyphOrigin.Y, g, key);
+}
 
-    // Caption.
-    if (!Caption.isEmpty()) {
-        c.Brush.Style = gdi::bsClear;
-        const unsigned flags = gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE;
-        if (State == stDisabled) {
-            TRect r = CaptionRect;
-            r.Offset(1, 1);
-            c.FontColor = gdi::clBtnHighlight;
-            c.DrawText(Caption, r, flags);
-            r = CaptionRect;
-            c.FontColor = gdi::clBtnShadow;
-            c.DrawText(Caption, r, flags);
-        } else {
-            TRect r = CaptionRect;
-            c.DrawText(Caption, r, flags);
-        }
-        c.Brush.Style = gdi::bsSolid;
+void TFlatButton::PaintCaption(TCanvas& c, TFlatButtonState state) const {
+    if (Caption.isEmpty()) return;
+    c.Brush.Style = gdi::bsClear;
+    const unsigned flags = gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE;
+    TRect r = CaptionRect;
+    if (state == stDisabled) {
+        r.Offset(1, 1);
+        c.FontColor = gdi::clBtnHighlight;
+        c.DrawText(Caption, r, flags);
+        r = CaptionRect;
+        c.FontColor = gdi::clBtnShadow;
     }
-    c.End();
-    return bmp;
+    c.DrawText(Caption, r, flags);
+    c.Brush.Style = gdi::bsSolid;
 }
 
 } // namespace flat

@@ -17,6 +17,7 @@ enum TFlatButtonState { stUp = 0, stDisabled = 1, stPressed = 2, stLatched = 3 }
 // and a raised border under the mouse, a sunken look while pressed; optionally one of a group
 // of latching buttons. The hover look is tracked by one timer shared by all flat buttons.
 class TFlatButton : public QWidget {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 
@@ -86,9 +87,10 @@ public:
     // Raises OnClick (after handing ModalResult to a dialog parent).
     void Click();
 
-    TFlatButtonState state() const { return State; }
+    // The state the face shows: disabled while the button is disabled.
+    TFlatButtonState state() const { return SettledState(); }
     bool hovered() const { return Hovered; }
-    bool pressing() const { return Pressing; }
+    bool pressing() const { return Pressing && isEnabled(); }
     TRect captionRect() const { return CaptionRect; }
     TPoint glyphOrigin() const { return GlyphOrigin; }
 
@@ -127,6 +129,11 @@ protected:
 
 private:
     void ApplyAdvColors();
+    TFlatButtonState SettledState() const;
+    void PaintFace(TCanvas& c, const TRect& client, TFlatButtonState state);
+    void PaintBorder(TCanvas& c, const TRect& client, TFlatButtonState state) const;
+    void PaintGlyph(TCanvas& c, TFlatButtonState state) const;
+    void PaintCaption(TCanvas& c, TFlatButtonState state) const;
     void EnterHot();
     void LeaveHot();
     void StopTracking();

@@ -74,7 +74,7 @@ TFlatComboBox::~TFlatComboBox() {
 
 // ---- properties --------------------------------------------------------------------------
 
-void TFlatComboBox::setStyle(TComboBoxStyle s) {
+void TFlatComboBox::setComboStyle(TComboBoxStyle s) {
     if (Style == s) return;
     Style = s;
     const bool editable = s < csDropDownList;

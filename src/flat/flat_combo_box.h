@@ -20,16 +20,17 @@ enum TComboBoxStyle {
 // button at the right edge and, in the drop-down-list styles, the selection highlight carried
 // up to that button.
 class TFlatComboBox : public QComboBox {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 
     explicit TFlatComboBox(QWidget* parent = nullptr);
     ~TFlatComboBox() override;
 
-    // The combo's Style property (hides QWidget::style(); QWidget::style() still names the
-    // widget style).
-    TComboBoxStyle style() const { return Style; }
-    void setStyle(TComboBoxStyle s);
+    // The combo's own style (drop-down, simple, list, owner-drawn); named apart from
+    // QWidget::style(), which stays the widget style.
+    TComboBoxStyle comboStyle() const { return Style; }
+    void setComboStyle(TComboBoxStyle s);
     TColor color() const;
     void setColor(TColor c);
     TColor colorArrow() const { return ColorArrow; }

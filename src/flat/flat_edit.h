@@ -11,6 +11,7 @@ namespace flat {
 // A single-line entry with a flat look: a 1-pixel outline and a 2-pixel band in the fill
 // colour, which turns to the highlight colour while the entry has the focus or the mouse.
 class TCustomFlatEdit : public QLineEdit {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 
@@ -76,6 +77,7 @@ private:
 };
 
 class TFlatEdit : public TCustomFlatEdit {
+    Q_OBJECT
 public:
     using TCustomFlatEdit::TCustomFlatEdit;
 };

@@ -76,10 +76,7 @@ void TFlatGroupBox::setFontColor(TColor c) {
 }
 
 void TFlatGroupBox::UpdateAccelerator() {
-    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QChar ch = AcceleratorChar(Caption);
-    if (!ch.isNull()) shortcutId_ = grabShortcut(QKeySequence(Qt::ALT | ch.toUpper().unicode()));
+    shortcutId_ = GrabAccelerator(this, Caption, shortcutId_);
 }
 
 bool TFlatGroupBox::event(QEvent* e) {

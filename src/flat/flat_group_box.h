@@ -11,6 +11,7 @@ namespace flat {
 // A container with a thin frame around its children and a caption set into the top line,
 // opaque (filled with its Color) or see-through.
 class TFlatGroupBox : public QWidget {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 

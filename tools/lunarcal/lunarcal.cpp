@@ -1,6 +1,7 @@
 #include "lunarcal.h"
 
 #include "calendar/chn_cal.h"
+#include "calendar/day_cell.h"
 #include "calendar/lunar_date.h"
 
 #include <algorithm>
@@ -219,69 +220,61 @@ int Summary(const Date& date, std::FILE* out) {
     return kExitOk;
 }
 
-// The month as the month calendar shows it: Sunday-first weeks, the ISO week numbers in row
-// order, and the second line of each day cell with the calendar's precedence.
-int Month(const Date& month, std::FILE* out) {
-    constexpr int kCell = 8;
-    TChnCal cal;
-    const TDateTime selected = ToDateTime(month);
-    Updated(cal, selected);
-    std::string text =
+std::string TrimRight(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+// The title line (month, sign, year cycle, animal) and the info line of the selected day.
+std::string MonthHeader(const Date& month, TChnCal& cal) {
+    Updated(cal, ToDateTime(month));
+    std::string text = TrimRight(
         PadTo(std::to_string(month.year) + "年" + std::to_string(month.month) + "月", 16) +
         cal.Constellation + "  " + cal.YearGanZhi + "  " +
-        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年");
-    while (text.back() == ' ') text.pop_back();
+        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年"));
     text += "\n";
     const std::string cnDate = cal.CnMonth + cal.CnDay;
     if (month.year >= 1949 || cal.Era.empty())
         text += FormatDate(month.year, month.month, month.day) + " 农历" + cnDate + "\n";
     else
         text += cal.Era + " 农历" + cnDate + "\n";
+    return text;
+}
 
-    const int dow = calendar::DayOfWeekOf(month.year, month.month, 1);
-    const int days = calendar::IsValidDate(month.year, month.month, 31)   ? 31
-                     : calendar::IsValidDate(month.year, month.month, 30) ? 30
-                     : calendar::IsValidDate(month.year, month.month, 29) ? 29
-                                                                          : 28;
-    std::array<std::string, 43> dayTexts, cnTexts;
-    std::array<std::string, 7> weekNumbers;
-    int lastWeek = -1, weekRow = 1;
-    for (int d = 1; d <= days; ++d) {
-        const int cell = dow + d - 1;
-        Updated(cal, ToDateTime({month.year, month.month, d}));
-        const int week = calendar::IsoWeekOf(month.year, month.month, d);
-        if (week != lastWeek) {
-            lastWeek = week;
-            weekNumbers[static_cast<std::size_t>(weekRow++)] = std::to_string(week);
-        }
-        std::string cn = cal.CnDay == "初一" ? cal.CnMonth : cal.CnDay;
-        if (!cal.Holiday.empty()) cn = cal.Holiday;
-        if (!cal.SolarTerm.empty()) cn = cal.SolarTerm;
-        if (!cal.CnHoliday.empty()) cn = cal.CnHoliday;
-        dayTexts[static_cast<std::size_t>(cell)] = std::to_string(d);
-        cnTexts[static_cast<std::size_t>(cell)] = cn;
-    }
-    text += "周  ";
+constexpr int kCell = 8;
+
+std::string WeekdayLine() {
+    std::string text = "周  ";
     for (const std::string_view name : {"日", "一", "二", "三", "四", "五", "六"})
         text += PadTo(std::string(name), kCell);
-    while (text.back() == ' ')
-        text.pop_back();
-    text += "\n";
-    const int rows = std::max((dow + days - 2) / 7 + 1, weekRow - 1);
-    for (int row = 1; row <= rows; ++row) {
-        std::string first = PadTo(weekNumbers[static_cast<std::size_t>(row)], 4);
+    return TrimRight(text) + "\n";
+}
+
+// The month as the month calendar shows it: Sunday-first weeks, the ISO week numbers in row
+// order, and the second line of each day cell with the calendar's precedence.
+int Month(const Date& month, std::FILE* out) {
+    TChnCal cal;
+    std::string text = MonthHeader(month, cal) + WeekdayLine();
+    const calendar::TMonthGrid grid = calendar::MonthGridOf(month.year, month.month);
+    std::array<std::string, 43> dayTexts, cnTexts;
+    for (int d = 1; d <= grid.Days; ++d) {
+        const auto cell = static_cast<std::size_t>(grid.FirstCell + d - 1);
+        Updated(cal, ToDateTime({month.year, month.month, d}));
+        dayTexts[cell] = std::to_string(d) + (d == month.day ? "*" : "");
+        cnTexts[cell] = calendar::CnCellText(cal).Text;
+    }
+    const auto weeks = static_cast<int>(grid.WeekNumbers.size());
+    for (int row = 1; row <= std::max(grid.Rows(), weeks); ++row) {
+        std::string first =
+            PadTo(row <= weeks ? std::to_string(grid.WeekNumbers[std::size_t(row - 1)]) : "", 4);
         std::string second = "    ";
         for (int column = 1; column <= 7; ++column) {
-            const std::size_t cell = static_cast<std::size_t>((row - 1) * 7 + column);
-            const bool marked = dayTexts[cell] == std::to_string(month.day);
-            first += PadTo(dayTexts[cell] + (marked ? "*" : ""), kCell);
+            const auto cell = static_cast<std::size_t>((row - 1) * 7 + column);
+            first += PadTo(dayTexts[cell], kCell);
             second += PadTo(cnTexts[cell], kCell);
         }
-        while (!first.empty() && first.back() == ' ')
-            first.pop_back();
-        while (!second.empty() && second.back() == ' ')
-            second.pop_back();
-        text += first + "\n" + second + "\n";
+        text += TrimRight(first) + "\n" + TrimRight(second) + "\n";
     }
     Write(out, text);
     return kExitOk;
