@@ -127,9 +127,9 @@ void TForm1::CreateEntries() {
 void TForm1::CreatePicker() {
     ChnCalendarPicker1 = new calendar_ui::TChnCalendarPicker(FlatGroupBox1);
     ChnCalendarPicker1->setGeometry(80, 64, 170, 21);
-    ChnCalendarPicker1->setFrameColor(0x000000);
-    ChnCalendarPicker1->setCnDateColor(0x008000);
-    ChnCalendarPicker1->setButtonColor(0x800080);
+    ChnCalendarPicker1->setFrameColor(gdi::clBlack);
+    ChnCalendarPicker1->setCnDateColor(gdi::clGreen);
+    ChnCalendarPicker1->setButtonColor(gdi::clPurple);
     ChnCalendarPicker1->setParentColor(false);
     ChnCalendarPicker1->setParentBackground(false);
     ChnCalendarPicker1->setParentCtl3D(false);

@@ -8,11 +8,6 @@
 #include <QShowEvent>
 
 namespace calendar_ui {
-namespace {
-
-constexpr TColor kRed = 0x0000FF;
-
-} // namespace
 
 TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
     setFont(gdi::DefaultFont());
@@ -150,7 +145,7 @@ void TChnCalendar::ClearDayCells() {
         cell.CnMonth.clear();
         cell.CnDay.clear();
         cell.CnText.clear();
-        cell.DateColor = (k % 7 == 0 || k % 7 == 1) ? kRed : colorDate_;
+        cell.DateColor = (k % 7 == 0 || k % 7 == 1) ? gdi::clRed : colorDate_;
     }
 }
 
@@ -171,7 +166,7 @@ void TChnCalendar::FillDayCell(TDayCell& cell, int y, int m, int day) {
 TColor TChnCalendar::CnTextColor(calendar::TCnTextSource source) const {
     switch (source) {
     case calendar::TCnTextSource::MonthName:
-        return kRed;
+        return gdi::clRed;
     case calendar::TCnTextSource::Holiday:
         return colorHoliday_;
     case calendar::TCnTextSource::SolarTerm:
