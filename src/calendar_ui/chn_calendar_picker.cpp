@@ -206,7 +206,7 @@ void TChnCalendarPicker::setParentCtl3D(bool v) {
 
 void TChnCalendarPicker::FollowParentCtl3D() {
     if (!parentCtl3D_ || parentWidget() == nullptr) return;
-    const QVariant p = parentWidget()->property("ctl3D_");
+    const QVariant p = parentWidget()->property("Ctl3D");
     setCtl3D(!p.isValid() || p.toBool());
     parentCtl3D_ = true;
 }
