@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -59,6 +61,54 @@ TEST(RowOrder, ShuffleKeepsRowsWholeAndBreaksUpNeighbours) {
     // Names listed side by side (alike in sound) should rarely stay side by side: a random
     // order keeps about one such pair.
     EXPECT_LT(stillAdjacent, 10u);
+}
+
+// A one-character table of `count` rows in which the names 0..repeats-1 stand twice.
+NameTable TableWithRepeats(std::size_t count, std::size_t repeats) {
+    NameTable table;
+    table.name = "female1";
+    table.columns = {"danm", "pinyin", "source"};
+    for (std::size_t i = 0; i + repeats < count; ++i)
+        table.rows.push_back({"n" + std::to_string(i), "p", ""});
+    for (std::size_t i = 0; i < repeats; ++i)
+        table.rows.push_back({"n" + std::to_string(i), "q", ""});
+    return table;
+}
+
+TEST(RowOrder, RepeatedNamesLieFarApartNearTheEnd) {
+    for (const std::size_t repeats : {1u, 37u, 200u, 450u}) {
+        NameTable table = TableWithRepeats(1300, repeats);
+        std::multiset<std::vector<std::string>> before(table.rows.begin(), table.rows.end());
+        ShuffleRows(table);
+        ASSERT_EQ(table.rows.size(), 1300u);
+        EXPECT_EQ(before,
+                  std::multiset<std::vector<std::string>>(table.rows.begin(), table.rows.end()));
+        std::map<std::string, std::vector<std::size_t>> places;
+        for (std::size_t i = 0; i < table.rows.size(); ++i)
+            places[table.rows[i][0]].push_back(i);
+        std::size_t earliest = table.rows.size();
+        for (const auto& [name, at] : places) {
+            if (at.size() == 1) continue;
+            ASSERT_EQ(at.size(), 2u) << name;
+            EXPECT_GE(at[1] - at[0], kMinRepeatDistance) << name << " with " << repeats;
+            EXPECT_GE(at[1], 1300 - repeats) << name << ": later row not in the tail";
+            earliest = std::min(earliest, at[0]);
+        }
+        // The name met first, in the part a press visits most, has the row seen least.
+        EXPECT_EQ(places[table.rows.back()[0]][0], earliest) << repeats;
+    }
+}
+
+TEST(RowOrder, RepeatsKeepTheOrderFixedAndRefuseWhatCannotBeKeptApart) {
+    NameTable a = TableWithRepeats(1300, 200), b = a;
+    ShuffleRows(a);
+    ShuffleRows(b);
+    EXPECT_EQ(a.rows, b.rows);
+    NameTable tooMany = TableWithRepeats(1300, 451);
+    EXPECT_THROW(ShuffleRows(tooMany), std::runtime_error);
+    NameTable thrice = TableWithRepeats(1300, 2);
+    thrice.rows.push_back({"n1", "r", ""});
+    EXPECT_THROW(ShuffleRows(thrice), std::runtime_error);
 }
 
 } // namespace

@@ -22,5 +22,17 @@ std::vector<std::size_t> ShuffledOrder(std::size_t count, std::uint64_t seed);
 // not share one pattern.
 std::uint64_t TableSeed(const std::string& tableName);
 
-// Puts the table's rows into the order ShuffledOrder(rows, TableSeed(name)) gives.
+// The least number of rows between the two rows of a name that a table holds twice.
+inline constexpr std::size_t kMinRepeatDistance = 400;
+
+// Puts the table's rows into the order ShuffledOrder(rows, TableSeed(name)) gives, then keeps
+// repeated names apart as KeepRepeatsApart does.
 void ShuffleRows(NameTable& table);
+
+// A one-character table short of fitting characters holds some names twice (the name is a
+// row's first field). A press rarely reaches the last rows of a table, so the later row of
+// each such name moves to the end: the name met earliest gets the last row. A first row that
+// would then lie within kMinRepeatDistance of the tail swaps places with the nearest earlier
+// row of a name held once. Rows are otherwise left in their order. Throws std::runtime_error
+// for a name held more than twice or more repeats than the table can keep apart.
+void KeepRepeatsApart(NameTable& table);
