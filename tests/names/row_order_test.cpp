@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -63,22 +64,21 @@ TEST(RowOrder, ShuffleKeepsRowsWholeAndBreaksUpNeighbours) {
     EXPECT_LT(stillAdjacent, 10u);
 }
 
-// A one-character table of `count` rows in which the names 0..repeats-1 stand twice.
-NameTable TableWithRepeats(std::size_t count, std::size_t repeats) {
+// A one-character table of `count` rows over `names` names, each held as evenly often as
+// the count allows.
+NameTable TableWithRepeats(std::size_t count, std::size_t names) {
     NameTable table;
     table.name = "female1";
     table.columns = {"danm", "pinyin", "source"};
-    for (std::size_t i = 0; i + repeats < count; ++i)
-        table.rows.push_back({"n" + std::to_string(i), "p", ""});
-    for (std::size_t i = 0; i < repeats; ++i)
-        table.rows.push_back({"n" + std::to_string(i), "q", ""});
+    for (std::size_t i = 0; i < count; ++i)
+        table.rows.push_back({"n" + std::to_string(i % names), std::to_string(i), ""});
     return table;
 }
 
-TEST(RowOrder, RepeatedNamesLieFarApartNearTheEnd) {
-    for (const std::size_t repeats : {1u, 37u, 200u, 450u}) {
-        NameTable table = TableWithRepeats(1300, repeats);
-        std::multiset<std::vector<std::string>> before(table.rows.begin(), table.rows.end());
+TEST(RowOrder, RepeatedNamesLieARoundApart) {
+    for (const std::size_t names : {1300u, 1299u, 1000u, 650u, 400u, 358u, 300u}) {
+        NameTable table = TableWithRepeats(1300, names);
+        const std::multiset<std::vector<std::string>> before(table.rows.begin(), table.rows.end());
         ShuffleRows(table);
         ASSERT_EQ(table.rows.size(), 1300u);
         EXPECT_EQ(before,
@@ -86,29 +86,41 @@ TEST(RowOrder, RepeatedNamesLieFarApartNearTheEnd) {
         std::map<std::string, std::vector<std::size_t>> places;
         for (std::size_t i = 0; i < table.rows.size(); ++i)
             places[table.rows[i][0]].push_back(i);
-        std::size_t earliest = table.rows.size();
-        for (const auto& [name, at] : places) {
-            if (at.size() == 1) continue;
-            ASSERT_EQ(at.size(), 2u) << name;
-            EXPECT_GE(at[1] - at[0], kMinRepeatDistance) << name << " with " << repeats;
-            EXPECT_GE(at[1], 1300 - repeats) << name << ": later row not in the tail";
-            earliest = std::min(earliest, at[0]);
-        }
-        // The name met first, in the part a press visits most, has the row seen least.
-        EXPECT_EQ(places[table.rows.back()[0]][0], earliest) << repeats;
+        ASSERT_EQ(places.size(), names);
+        for (const auto& [name, at] : places)
+            for (std::size_t k = 1; k < at.size(); ++k)
+                EXPECT_EQ(at[k] - at[k - 1], names) << name << " of " << names;
+        // The first round holds every name once.
+        std::set<std::string> firstRound;
+        for (std::size_t i = 0; i < names; ++i)
+            firstRound.insert(table.rows[i][0]);
+        EXPECT_EQ(firstRound.size(), names);
     }
 }
 
 TEST(RowOrder, RepeatsKeepTheOrderFixedAndRefuseWhatCannotBeKeptApart) {
-    NameTable a = TableWithRepeats(1300, 200), b = a;
+    NameTable a = TableWithRepeats(1300, 400), b = a;
     ShuffleRows(a);
     ShuffleRows(b);
     EXPECT_EQ(a.rows, b.rows);
-    NameTable tooMany = TableWithRepeats(1300, 451);
-    EXPECT_THROW(ShuffleRows(tooMany), std::runtime_error);
-    NameTable thrice = TableWithRepeats(1300, 2);
-    thrice.rows.push_back({"n1", "r", ""});
-    EXPECT_THROW(ShuffleRows(thrice), std::runtime_error);
+    NameTable single = TableWithRepeats(1300, 1300);
+    NameTable unshuffled = single;
+    ShuffleRows(single);
+    EXPECT_EQ(single.rows, [&] {
+        NameTable t = unshuffled;
+        const auto order = ShuffledOrder(t.rows.size(), TableSeed(t.name));
+        NameTable out = t;
+        for (std::size_t i = 0; i < order.size(); ++i)
+            out.rows[i] = t.rows[order[i]];
+        return out.rows;
+    }()) << "a table without repeats keeps the plain shuffled order";
+    NameTable tooFew = TableWithRepeats(1300, 299);
+    EXPECT_THROW(ShuffleRows(tooFew), std::runtime_error);
+    // One name held three times among names held once: its rows could not lie apart.
+    NameTable lopsided = TableWithRepeats(1000, 1000);
+    lopsided.rows.push_back({"n1", "x", ""});
+    lopsided.rows.push_back({"n1", "y", ""});
+    EXPECT_THROW(ShuffleRows(lopsided), std::runtime_error);
 }
 
 } // namespace

@@ -14,8 +14,8 @@ Every name is checked before anything is written: GBK hanzi that the grid's CJK 
 none of the characters in tests/names/unfit_chars.txt, the right length, a reading for every
 character, and for a sourced name every character present in its line. Each table is checked
 for its minimum size and for too many names of one reading. A one-character table with fewer
-fitting characters than its minimum repeats some of them once to reach it; the store builder
-keeps the two rows of a repeated name far apart. The lists are sorted by reading so that a
+fitting characters than its minimum holds each of them as evenly often as it takes to reach
+it; the store builder keeps the rows of a repeated name far apart. The lists are sorted by reading so that a
 curator can find a name; the store builder shuffles them. Needs fc-list (fontconfig).
 
 Usage: python3 tools/names/make_lists.py   (from anywhere)
@@ -32,7 +32,7 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 # The walk of a press stays below record 1,300 of a one-character table and below 1,750 of a
 # two-character one in all but a vanishing share of presses.
 MIN_ROWS = {"male1": 1300, "female1": 1300, "male2": 1750, "female2": 1750}
-# At most this many rows of one table share one toned reading.
+# At most this many names of one table share one toned reading.
 MAX_SAME_READING = {1: 10, 2: 3}
 # The face the grid draws Chinese text with.
 CJK_FONT = "WenQuanYi Zen Hei"
@@ -194,21 +194,14 @@ def reading_counts(names, reading):
     return counts
 
 
-def with_repeats(own, shared, minimum, reading, limit):
-    """The table's names; short of `minimum`, some are given a second row. The sex's own
-    characters come first, then those of the reading with the fewest rows so far."""
-    names = list(dict.fromkeys(own + shared))
-    counts = reading_counts(names, reading)
-    candidates = list(names)
-    order = {n: i for i, n in enumerate(names)}
-    while len(names) < minimum and candidates:
-        best = min(candidates, key=lambda n: (counts[reading(n)], order[n] >= len(own), order[n]))
-        if counts[reading(best)] >= limit:
-            break
-        candidates.remove(best)
-        names.append(best)
-        counts[reading(best)] += 1
-    return names
+def with_repeats(names, minimum):
+    """The table's rows: each name once, or, short of `minimum` names, each name as evenly
+    often as reaching `minimum` rows takes, the names listed first getting the extra row."""
+    names = list(dict.fromkeys(names))
+    if not names or len(names) >= minimum:
+        return names
+    rounds, extra = divmod(minimum, len(names))
+    return names * rounds + names[:extra]
 
 
 def check_table(table, names, length, reading, errors):
@@ -218,9 +211,9 @@ def check_table(table, names, length, reading, errors):
         errors.append(f"{table}: denied but still in the sources: {' '.join(struck)}")
     if len(names) < MIN_ROWS[table]:
         errors.append(f"{table}: {len(names)} rows, fewer than {MIN_ROWS[table]}")
-    for r, count in reading_counts(names, reading).items():
+    for r, count in reading_counts(set(names), reading).items():
         if count > MAX_SAME_READING[length]:
-            errors.append(f"{table}: {count} rows read {r} (at most {MAX_SAME_READING[length]})")
+            errors.append(f"{table}: {count} names read {r} (at most {MAX_SAME_READING[length]})")
     for n in names:
         fault = reading_fault(reading(n), length)
         if fault:
@@ -251,12 +244,9 @@ def main():
     tables = Tables()
     single = tables.single()
     male2, female2 = tables.double()
-    limit = MAX_SAME_READING[1]
     lists = {
-        "male1": with_repeats(single["male"], single["both"], MIN_ROWS["male1"],
-                              tables.reading, limit),
-        "female1": with_repeats(single["female"], single["both"], MIN_ROWS["female1"],
-                                tables.reading, limit),
+        "male1": with_repeats(single["male"] + single["both"], MIN_ROWS["male1"]),
+        "female1": with_repeats(single["female"] + single["both"], MIN_ROWS["female1"]),
         "male2": list(dict.fromkeys(male2)),
         "female2": list(dict.fromkeys(female2)),
     }

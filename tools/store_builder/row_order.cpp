@@ -1,5 +1,6 @@
 #include "row_order.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -31,55 +32,35 @@ private:
 
 using Rows = std::vector<std::vector<std::string>>;
 
-// Splits off the later row of every repeated name; `rest` keeps the other rows in order.
-Rows TakeLaterCopies(const NameTable& table, Rows& rest) {
-    std::map<std::string, int> seen;
-    Rows later;
-    for (const auto& row : table.rows) {
-        const int count = ++seen[row.at(0)];
-        if (count > 2)
-            throw std::runtime_error(table.name + ": " + row[0] + " is held more than twice");
-        (count == 2 ? later : rest).push_back(row);
-    }
-    return later;
-}
-
-// Moves first rows of repeated names that lie at `limit` or beyond to earlier places, each
-// swapping with the nearest row before `limit` whose name is held once.
-void MoveFirstCopiesBefore(Rows& rest, std::size_t limit,
-                           const std::map<std::string, int>& repeated) {
-    std::size_t slot = limit;
-    for (std::size_t i = limit; i < rest.size(); ++i) {
-        if (!repeated.count(rest[i][0])) continue;
-        do
-            --slot;
-        while (repeated.count(rest[slot][0]));
-        std::swap(rest[i], rest[slot]);
-    }
-}
-
 } // namespace
 
 void KeepRepeatsApart(NameTable& table) {
-    Rows rest;
-    Rows later = TakeLaterCopies(table, rest);
-    if (later.empty()) return;
-    const std::size_t n = table.rows.size();
-    const std::size_t k = later.size();
-    if (n < 2 * k + kMinRepeatDistance)
-        throw std::runtime_error(table.name + ": too many repeated names to keep apart");
-    std::map<std::string, int> repeated;
-    for (std::size_t i = 0; i < k; ++i)
-        repeated[later[i][0]] = static_cast<int>(i);
-    MoveFirstCopiesBefore(rest, n - k - kMinRepeatDistance, repeated);
-    // The tail takes the later rows in the reverse order of their first rows.
-    Rows tail;
-    for (const auto& row : rest)
-        if (const auto it = repeated.find(row[0]); it != repeated.end())
-            tail.push_back(std::move(later[it->second]));
-    table.rows = std::move(rest);
-    table.rows.insert(table.rows.end(), std::make_move_iterator(tail.rbegin()),
-                      std::make_move_iterator(tail.rend()));
+    std::vector<std::string> order; // names by their first row
+    std::map<std::string, Rows> copies;
+    for (auto& row : table.rows) {
+        auto& rows = copies[row.at(0)];
+        if (rows.empty()) order.push_back(row[0]);
+        rows.push_back(std::move(row));
+    }
+    std::stable_sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+        return copies[a].size() > copies[b].size();
+    });
+    const std::size_t rounds = order.empty() ? 0 : copies[order.front()].size();
+    // A name's rows lie as far apart as the round before its later row is long; the shortest
+    // such round is the last but one.
+    if (rounds > 1) {
+        const auto shortest = std::count_if(order.begin(), order.end(), [&](const auto& name) {
+            return copies[name].size() >= rounds - 1;
+        });
+        if (static_cast<std::size_t>(shortest) < kMinRepeatDistance)
+            throw std::runtime_error(table.name + ": too few names to keep repeated ones apart");
+    }
+    Rows laidOut;
+    laidOut.reserve(table.rows.size());
+    for (std::size_t round = 0; round < rounds; ++round)
+        for (const auto& name : order)
+            if (round < copies[name].size()) laidOut.push_back(std::move(copies[name][round]));
+    table.rows = std::move(laidOut);
 }
 
 std::vector<std::size_t> ShuffledOrder(std::size_t count, std::uint64_t seed) {
