@@ -3,6 +3,32 @@
 #include <QTableWidget>
 #include <QTextDocument>
 
+namespace {
+
+// A grid cell that also answers for its description. The description is asked for only
+// when a tooltip shows, so setting it notifies no one.
+class SuggestionItem : public QTableWidgetItem {
+public:
+    explicit SuggestionItem(const QString& text) : QTableWidgetItem(text) {
+        setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    void setDescription(QString description) { description_ = std::move(description); }
+
+    QVariant data(int role) const override {
+        if (role == kCellDescriptionRole && !description_.isEmpty()) return description_;
+        if (role != Qt::ToolTipRole || description_.isEmpty()) return QTableWidgetItem::data(role);
+        // Names and sources come from the store: never let them be taken for markup.
+        if (Qt::mightBeRichText(description_))
+            return Qt::convertFromPlainText(description_, Qt::WhiteSpacePre);
+        return description_;
+    }
+
+private:
+    QString description_;
+};
+
+} // namespace
+
 void ListViewSink::Clear() {
     grid_.setRowCount(0);
     last_ = nullptr;
@@ -26,20 +52,15 @@ void ListViewSink::AddSubItem(const std::string& text) {
 }
 
 void ListViewSink::SetCell(int column, const std::string& text) {
-    auto* item = new QTableWidgetItem(QString::fromStdString(text));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    auto* item = new SuggestionItem(QString::fromStdString(text));
     grid_.setItem(grid_.rowCount() - 1, column, item);
     last_ = item;
+    lastText_ = text;
 }
 
 void ListViewSink::SetCellDetails(const naming::SuggestionDetails& details) {
     if (!last_) return;
-    const QString description =
-        QString::fromStdString(naming::DescribeSuggestion(last_->text().toStdString(), details));
-    if (description.isEmpty()) return; // an empty cell has no tooltip
-    last_->setData(kCellDescriptionRole, description);
-    // Names and sources come from the store: never let them be taken for markup.
-    last_->setData(Qt::ToolTipRole, Qt::mightBeRichText(description)
-                                        ? Qt::convertFromPlainText(description, Qt::WhiteSpacePre)
-                                        : description);
+    // An empty cell gets no description, so no tooltip.
+    static_cast<SuggestionItem*>(last_)->setDescription(
+        QString::fromStdString(naming::DescribeSuggestion(lastText_, details)));
 }

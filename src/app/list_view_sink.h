@@ -28,5 +28,6 @@ private:
 
     QTableWidget& grid_;
     int nextSubItem_ = 1;
-    QTableWidgetItem* last_ = nullptr;
+    QTableWidgetItem* last_ = nullptr; // the cell just written, and its text
+    std::string lastText_;
 };
