@@ -1,10 +1,5 @@
 #include "naming/name_details.h"
-#include "naming/name_query.h"
-#include "naming/name_random.h"
-#include "naming/name_store.h"
 #include "naming/reading_table.h"
-#include "naming/suggestion.h"
-#include "temp_store.h"
 
 #include <gtest/gtest.h>
 
@@ -94,74 +89,7 @@ TEST(StoredDetails, SourcesReadLineFirstAndEverythingFitsOneLine) {
     EXPECT_EQ(naming::JoinReadings("wáng", ""), "");
     EXPECT_EQ(naming::DescribeSuggestion("王知白", {"wáng zhī bái", "知其白（《道德经》）"}),
               "王知白\nwáng zhī bái\n知其白（《道德经》）");
-    EXPECT_EQ(naming::DescribeSuggestion("王知白", {"", "《道德经》"}), "王知白\n《道德经》");
     EXPECT_EQ(naming::DescribeSuggestion("", {"wáng", ""}), "");
-}
-
-// Keeps each cell with the details reported right after it.
-class DetailSink : public naming::SuggestionSink {
-public:
-    void Clear() override { cells.clear(); }
-    void AddRow() override {}
-    void SetCaption(const std::string& text) override { cells.push_back({text, {}}); }
-    void AddSubItem(const std::string& text) override { cells.push_back({text, {}}); }
-    void SetCellDetails(const naming::SuggestionDetails& details) override {
-        cells.back().second = details;
-    }
-    std::vector<std::pair<std::string, naming::SuggestionDetails>> cells;
-};
-
-// Rows "1".."n" whose reading and source name their own position.
-NameTable TableWithDetails(int rows) {
-    NameTable table{"male2", {"shuangm", "pinyin", "source"}, {}};
-    for (int i = 1; i <= rows; ++i)
-        table.rows.push_back(
-            {std::to_string(i), "Py" + std::to_string(i), "《work" + std::to_string(i) + "》line"});
-    return table;
-}
-
-std::vector<std::pair<std::string, naming::SuggestionDetails>> PressOn(const NameTable& table,
-                                                                       const std::string& family) {
-    TempDir dir;
-    WriteStore(dir.File("store.dat"), {table});
-    naming::NameStore store;
-    store.SetConnection(dir.File("store.dat"), naming::kNameStorePassword);
-    naming::NameQuery query(store);
-    naming::SetRandSeed(0);
-    DetailSink sink;
-    naming::SuggestNames(query, family, "男", "三字", sink);
-    return sink.cells;
-}
-
-TEST(SuggestionDetails, ComeFromTheRecordThatGivesTheName) {
-    const auto cells = PressOn(TableWithDetails(1600), "单");
-    ASSERT_EQ(cells.size(), 66u);
-    for (const auto& [text, details] : cells) {
-        const std::string position = text.substr(3);
-        EXPECT_EQ(details.reading, "shàn py" + position) << text;
-        EXPECT_EQ(details.source, "line（《work" + position + "》）") << text;
-    }
-    EXPECT_EQ(cells.back().first, "单1480"); // the walk is unchanged
-}
-
-TEST(SuggestionDetails, MissingOrEmptyColumnsGiveNoDetailsAndTheSameNames) {
-    NameTable bare = NumberedTable("male2", "shuangm", 1600);
-    bare.columns = {"shuangm"};
-    for (auto& row : bare.rows)
-        row.resize(1);
-    NameTable empty = TableWithDetails(1600);
-    for (auto& row : empty.rows)
-        row[1] = row[2] = "";
-    const auto withDetails = PressOn(TableWithDetails(1600), "王");
-    for (const NameTable& table : {bare, empty}) {
-        const auto cells = PressOn(table, "王");
-        ASSERT_EQ(cells.size(), 66u);
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            EXPECT_EQ(cells[i].first, withDetails[i].first);
-            EXPECT_EQ(cells[i].second.reading, "");
-            EXPECT_EQ(cells[i].second.source, "");
-        }
-    }
 }
 
 } // namespace
