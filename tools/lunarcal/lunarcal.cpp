@@ -282,7 +282,10 @@ int Month(const Date& month, std::FILE* out) {
 
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, TDateTime today) {
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+               TDateTime today) {
     try {
         if (args.empty()) return Summary(FromDateTime(today), out);
         const std::string& command = args[0];
@@ -306,6 +309,18 @@ int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, TD
         std::fprintf(err, "lunarcal: %s; %s\n", bad.message.c_str(), kUsage);
         return kExitBadInput;
     }
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, TDateTime today) {
+    const int status = RunCommand(args, out, err, today);
+    // Output that never arrived is a failure, whatever the command made of it.
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        std::fprintf(err, "lunarcal: the output could not be written\n");
+        return kExitOutputLost;
+    }
+    return status;
 }
 
 } // namespace lunarcal
