@@ -50,7 +50,7 @@ public:
     void FlatButton4Click();
 
     // The name store of the default location: config/tarnwick.dat beside the executable.
-    static QString DefaultStorePath();
+    static std::string DefaultStorePath();
     const naming::NameStore& nameStore() const { return ADOConnection1; }
 
 protected:
@@ -58,7 +58,7 @@ protected:
 
 private:
     void CreateControls();
-    void FormCreate(const QString& storePath);
+    void FormCreate(const std::string& storePath);
     void FormClose();
 
     UrlOpener opener_;

@@ -29,10 +29,10 @@ bool SuggestNames(NameQuery& query, std::string_view family, std::string_view se
     for (int r = 0; r < kSuggestionRows; ++r) {
         sink.AddRow();
         query.MoveBy(Random(choice->bound) + r);
-        sink.SetCaption(familyName + query.FieldAsString(choice->column));
+        sink.SetCaption(familyName + query.FieldAsString(choice->column, kMaxGivenNameBytes));
         for (int k = 1; k < kSuggestionColumns; ++k) {
             query.MoveBy(Random(choice->bound) + r * k);
-            sink.AddSubItem(familyName + query.FieldAsString(choice->column));
+            sink.AddSubItem(familyName + query.FieldAsString(choice->column, kMaxGivenNameBytes));
         }
     }
     query.Close();

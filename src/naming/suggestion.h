@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@ class NameQuery;
 
 inline constexpr int kSuggestionRows = 11;
 inline constexpr int kSuggestionColumns = 6;
+// A given name is one or two characters; eight of the longest (four bytes in UTF-8) is
+// the most a record may hold before it is taken for a fault of the store.
+inline constexpr std::size_t kMaxGivenNameBytes = 32;
 
 // Which table a press reads: one per sex and given-name length.
 struct NameTableChoice {
