@@ -103,4 +103,10 @@ std::string NameQuery::FieldAsString(std::string_view column, std::size_t maxByt
     return field.text;
 }
 
+bool NameQuery::HasField(std::string_view column) const {
+    for (const auto& name : columns_)
+        if (name == column) return true;
+    return false;
+}
+
 } // namespace naming

@@ -39,6 +39,8 @@ public:
     // The named column of the record under the cursor; null reads as empty text. A value
     // longer than maxBytes is an error.
     std::string FieldAsString(std::string_view column, std::size_t maxBytes = kMaxFieldBytes) const;
+    // Whether the open query's result has the named column.
+    bool HasField(std::string_view column) const;
 
 private:
     // One value of the record, cut at kMaxFieldBytes; size is its whole length in bytes.
