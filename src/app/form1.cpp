@@ -99,12 +99,9 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     gdi::SetControlColor(this, gdi::clInfoBk);
     setAutoFillBackground(true);
     CreateControls();
+    CreateGridMenu();
+    UseWindowLookForToolTips(font());
     FormCreate(storePath.isEmpty() ? DefaultStorePath() : FileNameBytes(storePath));
-}
-
-CreateGridMenu();
-UseWindowLookForToolTips(font());
-FormCreate(storePath.isEmpty() ? DefaultStorePath() : storePath);
 }
 
 void TForm1::CreateControls() {
