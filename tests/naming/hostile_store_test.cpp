@@ -85,11 +85,10 @@ TEST_F(HostileStore, OverlongValuesAreFaultsOfTheStore) {
     EXPECT_NE(error.find("2000000 bytes"), std::string::npos) << error.substr(0, 300);
     EXPECT_NE(error.find(path), std::string::npos);
     EXPECT_LT(error.size(), 1000u); // the message does not carry the value
-
     const ToolRun tool =
-        RunTool(kSuggest, "--store '" + path + "' --family 王 --sex 男 --length 三字");
+        RunTool(kSuggest, "--store '" + path + "' --family a --sex 男 --length 三字");
     EXPECT_EQ(tool.status, 1);
-    EXPECT_NE(tool.output.find("too long"), std::string::npos) << tool.output.substr(0, 300);
+    EXPECT_NE(tool.output.find("2000000 bytes"), std::string::npos) << tool.output.size();
 
     // Longer than any given name, though short as text.
     const std::string longName(naming::kMaxGivenNameBytes + 1, 'y');
@@ -154,11 +153,8 @@ TEST_F(HostileStore, NothingIsWrittenWhateverTheJournal) {
             RunTool(kSuggest, "--store '" + file + "' --family a --sex 男 --length 三字");
         EXPECT_EQ(tool.status, 0) << tool.output;
         const auto after = FolderSnapshot(folder);
-        ASSERT_EQ(after.size(), before.size()) << file;
-        for (size_t i = 0; i < after.size(); ++i) {
-            EXPECT_EQ(after[i].first, before[i].first);
-            EXPECT_TRUE(after[i].second == before[i].second) << after[i].first;
-        }
+        EXPECT_EQ(after.size(), before.size()) << file;
+        EXPECT_TRUE(after == before) << file; // names and bytes
     }
 }
 
