@@ -9,13 +9,19 @@
 #include "flat/flat_group_box.h"
 #include "gdi/control_color.h"
 #include "gdi/fonts.h"
+#include "naming/executable_folder.h"
 #include "naming/suggestion.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -57,6 +63,30 @@ flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const
     return button;
 }
 
+// A file name as the bytes the store opens: UTF-8 on Windows, the local encoding elsewhere.
+std::string FileNameBytes(const QString& path) {
+#if defined(Q_OS_WIN)
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+// Tooltips take the window's own colours and font, whatever the desktop's theme says.
+void UseWindowLookForToolTips(const QFont& font) {
+    QPalette palette = QToolTip::palette();
+    const QColor background = gdi::ToQColor(gdi::clInfoBk);
+    const QColor text = gdi::ToQColor(gdi::clWindowText);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto role : {QPalette::ToolTipBase, QPalette::Window, QPalette::Base})
+            palette.setColor(group, role, background);
+        for (auto role : {QPalette::ToolTipText, QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, text);
+    }
+    QToolTip::setPalette(palette);
+    QToolTip::setFont(font);
+}
+
 } // namespace
 
 TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener)) {
@@ -69,7 +99,9 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     gdi::SetControlColor(this, gdi::clInfoBk);
     setAutoFillBackground(true);
     CreateControls();
-    FormCreate(storePath.isEmpty() ? DefaultStorePath() : storePath);
+    CreateGridMenu();
+    UseWindowLookForToolTips(font());
+    FormCreate(storePath.isEmpty() ? DefaultStorePath() : FileNameBytes(storePath));
 }
 
 void TForm1::CreateControls() {
@@ -157,11 +189,12 @@ void TForm1::CreateControls() {
         setTabOrder(order[i], order[i + 1]);
 }
 
-QString TForm1::DefaultStorePath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/./config/tarnwick.dat");
+std::string TForm1::DefaultStorePath() {
+    // The folder comes as bytes: one whose name is not valid text must still be found.
+    return naming::NameStoreInFolder(naming::ExecutableFolder());
 }
 
-void TForm1::FormCreate(const QString& storePath) {
+void TForm1::FormCreate(const std::string& storePath) {
     SetItems(FlatComboBox1, {QStringLiteral("男"), QStringLiteral("女")});
     SetItems(FlatComboBox2, {QStringLiteral("二字"), QStringLiteral("三字")});
     QStringList hours;
@@ -180,7 +213,7 @@ void TForm1::FormCreate(const QString& storePath) {
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     // Opened by the first press that needs it, then kept for the run.
-    ADOConnection1.SetConnection(storePath.toStdString(), naming::kNameStorePassword);
+    ADOConnection1.SetConnection(storePath, naming::kNameStorePassword);
 }
 
 void TForm1::FlatButton1Click() {
@@ -188,6 +221,59 @@ void TForm1::FlatButton1Click() {
     naming::SuggestNames(ADOQuery1, FlatEdit1->text().toStdString(),
                          FlatComboBox1->currentText().toStdString(),
                          FlatComboBox2->currentText().toStdString(), sink);
+}
+
+void TForm1::CreateGridMenu() {
+    GridMenu = new QMenu(ListView1);
+    CopyAction = GridMenu->addAction(QStringLiteral("复制"), this, [this] { CopySelectedName(); });
+    CopyAction->setShortcut(QKeySequence::Copy);
+    CopyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    CopyAllAction =
+        GridMenu->addAction(QStringLiteral("复制全部"), this, [this] { CopyAllNames(); });
+    // The grid carries the entry too, so that its shortcut works while the grid has focus.
+    ListView1->addAction(CopyAction);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ShowGridMenu(pos); });
+}
+
+void TForm1::ShowGridMenu(const QPoint& pos) {
+    CopyAction->setEnabled(!SelectedName().isEmpty());
+    CopyAllAction->setEnabled(ListView1->rowCount() > 0);
+    GridMenu->popup(ListView1->viewport()->mapToGlobal(pos));
+}
+
+QString TForm1::CellToolTip(int row, int column) const {
+    const QTableWidgetItem* item = ListView1->item(row, column);
+    return item ? item->data(kCellDescriptionRole).toString() : QString();
+}
+
+QString TForm1::SelectedName() const {
+    const auto selected = ListView1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+QString TForm1::GridText() const {
+    QString text;
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        QStringList names;
+        for (int column = 0; column < ListView1->columnCount(); ++column) {
+            const QTableWidgetItem* item = ListView1->item(row, column);
+            names << (item ? item->text() : QString());
+        }
+        text += names.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void TForm1::CopySelectedName() {
+    const QString name = SelectedName();
+    if (!name.isEmpty()) QGuiApplication::clipboard()->setText(name);
+}
+
+void TForm1::CopyAllNames() {
+    const QString text = GridText();
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
 
 void TForm1::FlatButton2Click() {

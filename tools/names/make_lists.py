@@ -38,6 +38,8 @@ MAX_SAME_READING = {1: 10, 2: 3}
 CJK_FONT = "WenQuanYi Zen Hei"
 TONED = "āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ"
 SYLLABLE = re.compile(f"[a-zü{TONED}]+")
+# Marks that end a phrase of a quoted line; a sourced name takes its characters from one phrase.
+PHRASE_END = re.compile("[，。；？！：]")
 
 
 def read_lines(path):
@@ -168,8 +170,8 @@ class Tables:
         male2, female2 = read_names("double_male.txt"), read_names("double_female.txt")
         for n, sex, source in read_classical("classical.txt"):
             line = source.split("》", 1)[1] if source and "》" in source else ""
-            if not source or any(c not in line for c in n):
-                self.errors.append(f"{n}: not drawn from {source}")
+            if not source or not any(all(c in p for c in n) for p in PHRASE_END.split(line)):
+                self.errors.append(f"{n}: not drawn from one phrase of {source}")
             self.sources.setdefault(n, source)
             if sex in "mb":
                 male2.append(n)
