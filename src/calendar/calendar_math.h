@@ -82,7 +82,8 @@ struct CivilDate {
 // Inverse of DaysFromCivil, for any day count.
 constexpr CivilDate CivilFromDays(std::int64_t days) {
     const std::int64_t era = FloorDiv(days, 146097);
-    const std::int64_t doe = days - era * 146097;
+    const std::int64_t doe = FloorMod(days, 146097); // era * 146097 may not fit
+
     const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
     const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
     const std::int64_t mp = (5 * doy + 2) / 153;

@@ -1,0 +1,104 @@
+#include "calendar/calendar_math.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+using namespace calendar;
+
+namespace {
+
+const std::vector<std::int64_t> kOperands = {
+    INT64_MIN, INT64_MIN + 1, INT32_MIN, -146097, -401, -7,  -1,
+    0,         INT32_MAX,     1,         7,       12,   400, INT64_MAX};
+
+} // namespace
+
+TEST(CalendarMath, DivisionIdentitiesHoldForEveryOperandPair) {
+    for (const std::int64_t a : kOperands)
+        for (const std::int64_t b : kOperands) {
+            if (b == 0) {
+                EXPECT_EQ(math::FloorDiv(a, b), 0);
+                EXPECT_EQ(math::FloorMod(a, b), 0);
+                continue;
+            }
+            if (a == INT64_MIN && b == -1) continue; // the one quotient that saturates
+            const std::int64_t q = math::TruncDiv(a, b), r = math::TruncMod(a, b);
+            EXPECT_EQ(q * b + r, a) << a << " / " << b;
+            EXPECT_TRUE(r == 0 || (r < 0) == (a < 0)) << a << " % " << b;
+            const std::int64_t fq = math::FloorDiv(a, b), fr = math::FloorMod(a, b);
+            EXPECT_EQ(fq * b + fr, a) << a << " div " << b;
+            EXPECT_TRUE(fr == 0 || (fr < 0) == (b < 0)) << a << " mod " << b;
+        }
+    EXPECT_EQ(math::TruncDiv(INT64_MIN, -1), INT64_MAX);
+    EXPECT_EQ(math::FloorDiv(-7, 2), -4);
+    EXPECT_EQ(math::FloorMod(-7, 12), 5);
+}
+
+TEST(CalendarMath, LeapRulesAndMonthLengthsAgreeWithTheDayCount) {
+    for (int year = -1000; year <= 3000; ++year) {
+        const bool leap = math::IsGregorianLeapYear(year);
+        int sum = 0;
+        for (int month = 1; month <= 12; ++month)
+            sum += math::DaysInMonth(month, leap);
+        ASSERT_EQ(math::DaysFromCivil(year + 1, 1, 1) - math::DaysFromCivil(year, 1, 1), sum)
+            << year;
+        ASSERT_EQ(math::DaysFromCivil(year, 3, 0), math::DaysFromCivil(year, 2, leap ? 29 : 28));
+    }
+    EXPECT_TRUE(math::IsJulianLeapYear(1900));
+    EXPECT_TRUE(math::IsJulianLeapYear(0));
+    EXPECT_TRUE(math::IsJulianLeapYear(-1));
+    EXPECT_FALSE(math::IsJulianLeapYear(-4));
+    EXPECT_EQ(math::DaysInMonth(0, false), 0);
+    EXPECT_EQ(math::DaysInMonth(13, true), 0);
+}
+
+TEST(CalendarMath, CivilDatesAndDayCountsMapBothWays) {
+    std::vector<std::int64_t> days = {INT64_MIN, INT64_MAX, -1, 0, 59, 60, 146096, 146097};
+    for (std::int64_t d = -800000; d <= 4000000; d += 997)
+        days.push_back(d);
+    for (const std::int64_t d : days) {
+        const math::CivilDate date = math::CivilFromDays(d);
+        ASSERT_GE(date.month, 1) << d;
+        ASSERT_LE(date.day, math::DaysInMonth(date.month, math::IsGregorianLeapYear(date.year)));
+        if (d > INT64_MIN / 2 && d < INT64_MAX / 2 && date.year >= INT32_MIN &&
+            date.year <= INT32_MAX) {
+            ASSERT_EQ(math::DaysFromCivil(date.year, date.month, date.day), d);
+        }
+    }
+    // Month 13 and day 0 roll over.
+    EXPECT_EQ(math::DaysFromCivil(2023, 13, 1), math::DaysFromCivil(2024, 1, 1));
+    EXPECT_EQ(math::DaysFromCivil(2024, -11, 1), math::DaysFromCivil(2023, 1, 1));
+}
+
+TEST(CalendarMath, RoundHalfEvenIgnoresTheRoundingMode) {
+    std::vector<double> values = {0.5,
+                                  1.5,
+                                  2.5,
+                                  -0.5,
+                                  -1.5,
+                                  -2.5,
+                                  2.4999999999999996,
+                                  -3.7,
+                                  4.2,
+                                  1e15 + 0.5,
+                                  4503599627370497.0,
+                                  0.49999999999999994};
+    for (double x = -20; x <= 20; x += 0.25)
+        values.push_back(x);
+    // The reference is taken in the default mode, where ties already go to even.
+    std::vector<double> expected;
+    for (const double x : values)
+        expected.push_back(std::nearbyint(x));
+    for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        ASSERT_EQ(std::fesetround(mode), 0);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            volatile double x = values[i]; // keeps the compiler from folding the call
+            EXPECT_EQ(math::RoundHalfEven(x), expected[i]) << values[i] << " mode " << mode;
+        }
+        std::fesetround(FE_TONEAREST);
+    }
+}
