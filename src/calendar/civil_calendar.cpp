@@ -34,14 +34,15 @@ bool IsLeap(std::int64_t year) {
 }
 
 int DaysInMonth(std::int64_t year, int month) {
-    return math::DaysInMonth(month, IsLeap(year));
+    return math::DaysInMonth(month, month == 2 && IsLeap(year));
 }
 
 std::int64_t DayOfYear(std::int64_t year, int month, int day) {
     std::int64_t sum = day;
     const int last = month <= 1 ? 0 : std::min(month - 1, 12);
+    const bool leap = last >= 2 && IsLeap(year);
     for (int m = 1; m <= last; ++m)
-        sum += DaysInMonth(year, m);
+        sum += math::DaysInMonth(m, leap);
     return sum;
 }
 
