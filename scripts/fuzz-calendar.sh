@@ -12,12 +12,12 @@ mkdir -p "$out/corpus"
 CXX=${FUZZ_CXX:-clang++}
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -Wall -Wextra
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
-       -Isrc -Itools/lunarcal)
+       -Isrc -Itools/lunarcal -Itests/support)
 sources=(src/calendar/*.cpp tools/lunarcal/lunarcal.cpp tests/fuzz_calendar/calendar_fuzz.cpp)
 
 # Rebuild only when a source is newer than the binary.
 binary=$out/calendar_fuzz
-if [ ! -x "$binary" ] || [ -n "$(find src/calendar tools/lunarcal tests/fuzz_calendar -newer "$binary" -type f | head -1)" ]; then
+if [ ! -x "$binary" ] || [ -n "$(find src/calendar tools/lunarcal tests/fuzz_calendar tests/support -newer "$binary" -type f | head -1)" ]; then
   echo "Building $binary"
   "$CXX" "${flags[@]}" "${sources[@]}" -o "$binary"
 fi

@@ -63,38 +63,11 @@ TEST(CalendarMath, LeapRulesAndMonthLengthsAgreeWithTheDayCount) {
     EXPECT_EQ(math::DaysInMonth(13, true), 0);
 }
 
-TEST(CalendarMath, CivilDatesAndDayCountsMapBothWays) {
-    std::vector<std::int64_t> days = {INT64_MIN, INT64_MAX, -1, 0, 59, 60, 146096, 146097};
-    for (std::int64_t d = -800000; d <= 4000000; d += 997)
-        days.push_back(d);
-    for (const std::int64_t d : days) {
-        const math::CivilDate date = math::CivilFromDays(d);
-        ASSERT_GE(date.month, 1) << d;
-        ASSERT_LE(date.day, math::DaysInMonth(date.month, math::IsGregorianLeapYear(date.year)));
-        if (d > INT64_MIN / 2 && d < INT64_MAX / 2 && date.year >= INT32_MIN &&
-            date.year <= INT32_MAX) {
-            ASSERT_EQ(math::DaysFromCivil(date.year, date.month, date.day), d);
-        }
-    }
-    // Month 13 and day 0 roll over.
-    EXPECT_EQ(math::DaysFromCivil(2023, 13, 1), math::DaysFromCivil(2024, 1, 1));
-    EXPECT_EQ(math::DaysFromCivil(2024, -11, 1), math::DaysFromCivil(2023, 1, 1));
-}
-
 TEST(CalendarMath, RoundHalfEvenIgnoresTheRoundingMode) {
-    std::vector<double> values = {0.5,
-                                  1.5,
-                                  2.5,
-                                  -0.5,
-                                  -1.5,
-                                  -2.5,
-                                  2.4999999999999996,
-                                  -3.7,
-                                  4.2,
-                                  1e15 + 0.5,
-                                  4503599627370497.0,
-                                  0.49999999999999994};
-    for (double x = -20; x <= 20; x += 0.25)
+    // Ties, values beside ties, and the first magnitudes where the spacing reaches 1.
+    std::vector<double> values = {2.4999999999999996, 0.49999999999999994, 1e15 + 0.5,
+                                  4503599627370497.0, -4503599627370497.0};
+    for (double x = -20; x <= 20; x += 0.125)
         values.push_back(x);
     // The reference is taken in the default mode, where ties already go to even.
     std::vector<double> expected;

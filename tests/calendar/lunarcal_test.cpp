@@ -1,4 +1,5 @@
 #include "calendar/chn_cal.h"
+#include "losing_buffer.h"
 #include "lunarcal.h"
 
 #include <gtest/gtest.h>
@@ -32,29 +33,7 @@ Result Lunarcal(std::vector<std::string> args) {
     return result;
 }
 
-// Takes `room` bytes, then refuses every write; counts every byte it was offered. With
-// syncFails only the final flush fails.
-class LosingBuffer : public std::streambuf {
-public:
-    explicit LosingBuffer(std::size_t room, bool syncFails = false)
-        : room_(room), syncFails_(syncFails) {}
-    std::size_t offered = 0;
-
-protected:
-    std::streamsize xsputn(const char*, std::streamsize n) override {
-        offered += static_cast<std::size_t>(n);
-        return offered <= room_ ? n : 0;
-    }
-    int_type overflow(int_type c) override {
-        char one = 0;
-        return xsputn(&one, 1) == 1 ? c : traits_type::eof();
-    }
-    int sync() override { return syncFails_ ? -1 : 0; }
-
-private:
-    std::size_t room_;
-    bool syncFails_;
-};
+using test_support::LosingBuffer;
 
 Result LunarcalInto(std::streambuf& buffer, std::vector<std::string> args) {
     std::ostream out(&buffer);

@@ -14,6 +14,7 @@
 #include "calendar/lunar_date.h"
 #include "calendar/new_moon.h"
 #include "calendar/solar_terms.h"
+#include "losing_buffer.h"
 #include "lunarcal.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -24,7 +25,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -237,25 +237,7 @@ void DateTimes(FuzzedDataProvider& in) {
     Check(DecodeDate(now, y, m, d), "now is a date");
 }
 
-// Takes `room` bytes, then refuses every write; counts every byte offered.
-class LosingBuffer : public std::streambuf {
-public:
-    explicit LosingBuffer(std::size_t room) : room_(room) {}
-    std::size_t offered = 0;
-
-protected:
-    std::streamsize xsputn(const char*, std::streamsize n) override {
-        offered += static_cast<std::size_t>(n);
-        return offered <= room_ ? n : 0;
-    }
-    int_type overflow(int_type c) override {
-        char one = 0;
-        return xsputn(&one, 1) == 1 ? c : traits_type::eof();
-    }
-
-private:
-    std::size_t room_;
-};
+using test_support::LosingBuffer;
 
 std::vector<std::string> Lines(const std::string& text, std::size_t most) {
     std::vector<std::string> lines;
