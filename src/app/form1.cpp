@@ -9,13 +9,19 @@
 #include "flat/flat_group_box.h"
 #include "gdi/control_color.h"
 #include "gdi/fonts.h"
+#include "naming/executable_folder.h"
 #include "naming/suggestion.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -57,6 +63,30 @@ flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const
     return button;
 }
 
+// A file name as the bytes the store opens: UTF-8 on Windows, the local encoding elsewhere.
+std::string FileNameBytes(const QString& path) {
+#if defined(Q_OS_WIN)
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+// Tooltips take the window's own colours and font, whatever the desktop's theme says.
+void UseWindowLookForToolTips(const QFont& font) {
+    QPalette palette = QToolTip::palette();
+    const QColor background = gdi::ToQColor(gdi::clInfoBk);
+    const QColor text = gdi::ToQColor(gdi::clWindowText);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto role : {QPalette::ToolTipBase, QPalette::Window, QPalette::Base})
+            palette.setColor(group, role, background);
+        for (auto role : {QPalette::ToolTipText, QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, text);
+    }
+    QToolTip::setPalette(palette);
+    QToolTip::setFont(font);
+}
+
 } // namespace
 
 TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener)) {
@@ -69,10 +99,20 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     gdi::SetControlColor(this, gdi::clInfoBk);
     setAutoFillBackground(true);
     CreateControls();
-    FormCreate(storePath.isEmpty() ? DefaultStorePath() : storePath);
+    CreateGridMenu();
+    UseWindowLookForToolTips(font());
+    FormCreate(storePath.isEmpty() ? DefaultStorePath() : FileNameBytes(storePath));
 }
 
 void TForm1::CreateControls() {
+    CreateListView();
+    CreateGroupBox();
+    CreateEntries();
+    CreateButtons();
+    SetTabOrder();
+}
+
+void TForm1::CreateListView() {
     ListView1 = new QTableWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(8, 160, 505, 401);
@@ -83,13 +123,13 @@ void TForm1::CreateControls() {
     ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    {
-        QPalette palette = ListView1->palette();
-        palette.setColor(QPalette::Base, gdi::ToQColor(gdi::clBtnHighlight));
-        palette.setColor(QPalette::Text, QColor(0, 0, 255));
-        ListView1->setPalette(palette);
-    }
+    QPalette palette = ListView1->palette();
+    palette.setColor(QPalette::Base, gdi::ToQColor(gdi::clBtnHighlight));
+    palette.setColor(QPalette::Text, gdi::ToQColor(gdi::RGB(0, 0, 255)));
+    ListView1->setPalette(palette);
+}
 
+void TForm1::CreateGroupBox() {
     FlatGroupBox1 = new flat::TFlatGroupBox(this);
     FlatGroupBox1->setObjectName(QStringLiteral("FlatGroupBox1"));
     FlatGroupBox1->setGeometry(8, 8, 505, 97);
@@ -101,18 +141,27 @@ void TForm1::CreateControls() {
     Label4 = MakeLabel(FlatGroupBox1, 16, 64, QStringLiteral("宝宝生日："));
     Label5 = MakeLabel(FlatGroupBox1, 312, 64, QStringLiteral("时"));
     Label6 = MakeLabel(FlatGroupBox1, 352, 64, QStringLiteral("生辰八字："));
+}
 
+// The family name, sex, birth date and hour, and the name length, inside the group box.
+void TForm1::CreateEntries() {
     FlatEdit1 = new flat::TFlatEdit(FlatGroupBox1);
     FlatEdit1->setGeometry(80, 24, 41, 19);
     FlatEdit1->setColorFlat(gdi::clBtnHighlight);
     FlatEdit1->setParentColor(true);
     FlatEdit1->Loaded();
     FlatComboBox1 = MakeCombo(FlatGroupBox1, QRect(256, 24, 41, 21), QStringLiteral("男"));
+    CreatePicker();
+    FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));
+    FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
+}
+
+void TForm1::CreatePicker() {
     ChnCalendarPicker1 = new calendar_ui::TChnCalendarPicker(FlatGroupBox1);
     ChnCalendarPicker1->setGeometry(80, 64, 170, 21);
-    ChnCalendarPicker1->setFrameColor(0x000000);
-    ChnCalendarPicker1->setCnDateColor(0x008000);
-    ChnCalendarPicker1->setButtonColor(0x800080);
+    ChnCalendarPicker1->setFrameColor(gdi::clBlack);
+    ChnCalendarPicker1->setCnDateColor(gdi::clGreen);
+    ChnCalendarPicker1->setButtonColor(gdi::clPurple);
     ChnCalendarPicker1->setParentColor(false);
     ChnCalendarPicker1->setParentBackground(false);
     ChnCalendarPicker1->setParentCtl3D(false);
@@ -120,9 +169,9 @@ void TForm1::CreateControls() {
     // The stored date of the window description; the picker replaces it by the current date
     // and time as soon as its window exists.
     ChnCalendarPicker1->setDateTime(40343.91043862268);
-    FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));
-    FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
+}
 
+void TForm1::CreateButtons() {
     FlatButton1 =
         MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"),
                           [this] { FlatButton1Click(); });
@@ -137,7 +186,9 @@ void TForm1::CreateControls() {
                           [this] { FlatButton4Click(); });
     FlatButton5 = MakePictureButton(this, QRect(432, 120, 81, 25),
                                     QStringLiteral(":/resources/guanwang.png"));
+}
 
+void TForm1::SetTabOrder() {
     // Tab order: the grid, the group's entries (the picker's three fields in turn), then the
     // buttons.
     QWidget* order[] = {ListView1,
@@ -157,11 +208,12 @@ void TForm1::CreateControls() {
         setTabOrder(order[i], order[i + 1]);
 }
 
-QString TForm1::DefaultStorePath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/./config/tarnwick.dat");
+std::string TForm1::DefaultStorePath() {
+    // The folder comes as bytes: one whose name is not valid text must still be found.
+    return naming::NameStoreInFolder(naming::ExecutableFolder());
 }
 
-void TForm1::FormCreate(const QString& storePath) {
+void TForm1::FormCreate(const std::string& storePath) {
     SetItems(FlatComboBox1, {QStringLiteral("男"), QStringLiteral("女")});
     SetItems(FlatComboBox2, {QStringLiteral("二字"), QStringLiteral("三字")});
     QStringList hours;
@@ -180,7 +232,7 @@ void TForm1::FormCreate(const QString& storePath) {
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     // Opened by the first press that needs it, then kept for the run.
-    ADOConnection1.SetConnection(storePath.toStdString(), naming::kNameStorePassword);
+    ADOConnection1.SetConnection(storePath, naming::kNameStorePassword);
 }
 
 void TForm1::FlatButton1Click() {
@@ -188,6 +240,59 @@ void TForm1::FlatButton1Click() {
     naming::SuggestNames(ADOQuery1, FlatEdit1->text().toStdString(),
                          FlatComboBox1->currentText().toStdString(),
                          FlatComboBox2->currentText().toStdString(), sink);
+}
+
+void TForm1::CreateGridMenu() {
+    GridMenu = new QMenu(ListView1);
+    CopyAction = GridMenu->addAction(QStringLiteral("复制"), this, [this] { CopySelectedName(); });
+    CopyAction->setShortcut(QKeySequence::Copy);
+    CopyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    CopyAllAction =
+        GridMenu->addAction(QStringLiteral("复制全部"), this, [this] { CopyAllNames(); });
+    // The grid carries the entry too, so that its shortcut works while the grid has focus.
+    ListView1->addAction(CopyAction);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ShowGridMenu(pos); });
+}
+
+void TForm1::ShowGridMenu(const QPoint& pos) {
+    CopyAction->setEnabled(!SelectedName().isEmpty());
+    CopyAllAction->setEnabled(ListView1->rowCount() > 0);
+    GridMenu->popup(ListView1->viewport()->mapToGlobal(pos));
+}
+
+QString TForm1::CellToolTip(int row, int column) const {
+    const QTableWidgetItem* item = ListView1->item(row, column);
+    return item ? item->data(kCellDescriptionRole).toString() : QString();
+}
+
+QString TForm1::SelectedName() const {
+    const auto selected = ListView1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+QString TForm1::GridText() const {
+    QString text;
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        QStringList names;
+        for (int column = 0; column < ListView1->columnCount(); ++column) {
+            const QTableWidgetItem* item = ListView1->item(row, column);
+            names << (item ? item->text() : QString());
+        }
+        text += names.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void TForm1::CopySelectedName() {
+    const QString name = SelectedName();
+    if (!name.isEmpty()) QGuiApplication::clipboard()->setText(name);
+}
+
+void TForm1::CopyAllNames() {
+    const QString text = GridText();
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
 
 void TForm1::FlatButton2Click() {

@@ -6,7 +6,9 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTableWidget;
 namespace calendar_ui {
 class TChnCalendarPicker;
@@ -20,6 +22,7 @@ class TFlatGroupBox;
 
 // The main window: the parents' entries, five picture buttons and the grid of suggestions.
 class TForm1 : public QWidget {
+    Q_OBJECT
 public:
     // Store path: the name store beside the executable unless given.
     explicit TForm1(UrlOpener opener = OpenUrlInBrowser, QString storePath = QString());
@@ -49,8 +52,23 @@ public:
     void FlatButton3Click();
     void FlatButton4Click();
 
+    // The grid's context menu ("复制", "复制全部") and its two entries; Ctrl+C is "复制".
+    QMenu* GridMenu;
+    QAction* CopyAction;
+    QAction* CopyAllAction;
+
+    // What a filled cell of the grid tells about its name: the full name, its reading and
+    // its source, one a line, as its tooltip shows them. Empty for an empty cell.
+    QString CellToolTip(int row, int column) const;
+    // The selected cell's full name (empty when none is selected), and the grid as one line
+    // of tab-separated names a row.
+    QString SelectedName() const;
+    QString GridText() const;
+    void CopySelectedName();
+    void CopyAllNames();
+
     // The name store of the default location: config/tarnwick.dat beside the executable.
-    static QString DefaultStorePath();
+    static std::string DefaultStorePath();
     const naming::NameStore& nameStore() const { return ADOConnection1; }
 
 protected:
@@ -58,7 +76,15 @@ protected:
 
 private:
     void CreateControls();
-    void FormCreate(const QString& storePath);
+    void CreateListView();
+    void CreateGroupBox();
+    void CreateEntries();
+    void CreatePicker();
+    void CreateButtons();
+    void SetTabOrder();
+    void CreateGridMenu();
+    void ShowGridMenu(const QPoint& pos);
+    void FormCreate(const std::string& storePath);
     void FormClose();
 
     UrlOpener opener_;

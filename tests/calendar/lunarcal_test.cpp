@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -230,4 +231,13 @@ TEST(Lunarcal, SummarySaysTheReformRemovedItsTenDays) {
         EXPECT_EQ(r.out.find("改历") != std::string::npos, removed) << r.out;
         EXPECT_EQ(r.out.find("干支") != std::string::npos, !removed) << r.out;
     }
+}
+
+TEST(Lunarcal, LostOutputIsAnError) {
+    std::ofstream full("/dev/full");
+    ASSERT_TRUE(full);
+    std::ostringstream err;
+    const int status = lunarcal::Run({"--tsv", "2024-01-01", "2024-12-31"}, full, err, 0);
+    EXPECT_EQ(status, lunarcal::kExitOutputLost);
+    EXPECT_EQ(err.str(), "lunarcal: the output could not be written\n");
 }

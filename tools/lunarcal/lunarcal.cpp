@@ -3,15 +3,14 @@
 #include "calendar/calendar_math.h"
 #include "calendar/chn_cal.h"
 #include "calendar/civil_calendar.h"
+#include "calendar/day_cell.h"
 #include "calendar/lunar_date.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 namespace lunarcal {
@@ -35,10 +34,8 @@ struct BadInput {
     std::string message;
 };
 
-// Thrown when a write to the output fails; errno as the write left it (0 when not known).
-struct OutputLost {
-    int error = 0;
-};
+// Thrown when a write to the output fails.
+struct OutputLost {};
 
 // A whole decimal number: malformed when it is anything else (a '+', a blank, a letter),
 // out of range when it is whole but does not fit in an int.
@@ -138,9 +135,8 @@ bool Updated(TChnCal& cal, TDateTime t) {
 }
 
 void Write(std::ostream& out, std::string_view text) {
-    errno = 0;
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!out) throw OutputLost{errno};
+    if (!out) throw OutputLost{};
 }
 
 // One line of the 17 tab-separated fields of a date, or the date and FAIL when it does not
@@ -264,19 +260,19 @@ int Summary(const Date& date, std::ostream& out) {
     return kExitOk;
 }
 
-void TrimRight(std::string& text) {
+std::string TrimRight(std::string text) {
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
+    return text;
 }
 
-// The title line (month, zodiac sign, year cycle, animal) and the selected date's line.
-std::string MonthHeading(const Date& month, TChnCal& cal) {
+// The title line (month, sign, year cycle, animal) and the info line of the selected day.
+std::string MonthHeader(const Date& month, TChnCal& cal) {
     Updated(cal, ToDateTime(month));
-    std::string text =
+    std::string text = TrimRight(
         PadTo(std::to_string(month.year) + "年" + std::to_string(month.month) + "月", 16) +
         cal.Constellation + "  " + cal.YearGanZhi + "  " +
-        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年");
-    TrimRight(text);
+        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年"));
     text += "\n";
     const std::string cnDate = cal.CnMonth + cal.CnDay;
     if (month.year >= 1949 || cal.Era.empty())
@@ -286,70 +282,40 @@ std::string MonthHeading(const Date& month, TChnCal& cal) {
     return text;
 }
 
-// Cell 1 is the Sunday of the first row; week numbers are kept per row from 1.
-struct MonthCells {
-    std::array<std::string, 43> dayTexts, cnTexts;
-    std::array<std::string, 7> weekNumbers;
-    int weekRows = 0;
-    int firstCell = 1;
-    int days = 28;
-};
+constexpr int kCell = 8;
 
-MonthCells FillMonthCells(const Date& month, TChnCal& cal) {
-    MonthCells cells;
-    cells.firstCell = calendar::DayOfWeekOf(month.year, month.month, 1);
-    cells.days =
-        calendar::math::DaysInMonth(month.month, calendar::math::IsGregorianLeapYear(month.year));
-    int lastWeek = -1;
-    for (int d = 1; d <= cells.days; ++d) {
-        const auto cell = static_cast<std::size_t>(cells.firstCell + d - 1);
-        Updated(cal, ToDateTime({month.year, month.month, d}));
-        const int week = calendar::IsoWeekOf(month.year, month.month, d);
-        if (week != lastWeek) {
-            lastWeek = week;
-            cells.weekNumbers[static_cast<std::size_t>(++cells.weekRows)] = std::to_string(week);
-        }
-        std::string cn = cal.CnDay == "初一" ? cal.CnMonth : cal.CnDay;
-        if (!cal.Holiday.empty()) cn = cal.Holiday;
-        if (!cal.SolarTerm.empty()) cn = cal.SolarTerm;
-        if (!cal.CnHoliday.empty()) cn = cal.CnHoliday;
-        cells.dayTexts[cell] = std::to_string(d);
-        cells.cnTexts[cell] = cn;
-    }
-    return cells;
-}
-
-// The weekday header and two lines per week row; the selected day carries a '*'.
-std::string MonthGrid(const MonthCells& cells, int selectedDay) {
-    constexpr int kCell = 8;
+std::string WeekdayLine() {
     std::string text = "周  ";
     for (const std::string_view name : {"日", "一", "二", "三", "四", "五", "六"})
         text += PadTo(std::string(name), kCell);
-    TrimRight(text);
-    text += "\n";
-    const int rows = std::max((cells.firstCell + cells.days - 2) / 7 + 1, cells.weekRows);
-    for (int row = 1; row <= rows; ++row) {
-        std::string first = PadTo(cells.weekNumbers[static_cast<std::size_t>(row)], 4);
-        std::string second = "    ";
-        for (int column = 1; column <= 7; ++column) {
-            const auto cell = static_cast<std::size_t>((row - 1) * 7 + column);
-            const bool marked = cells.dayTexts[cell] == std::to_string(selectedDay);
-            first += PadTo(cells.dayTexts[cell] + (marked ? "*" : ""), kCell);
-            second += PadTo(cells.cnTexts[cell], kCell);
-        }
-        TrimRight(first);
-        TrimRight(second);
-        text += first + "\n" + second + "\n";
-    }
-    return text;
+    return TrimRight(text) + "\n";
 }
 
 // The month as the month calendar shows it: Sunday-first weeks, the ISO week numbers in row
 // order, and the second line of each day cell with the calendar's precedence.
 int Month(const Date& month, std::ostream& out) {
     TChnCal cal;
-    std::string text = MonthHeading(month, cal);
-    text += MonthGrid(FillMonthCells(month, cal), month.day);
+    std::string text = MonthHeader(month, cal) + WeekdayLine();
+    const calendar::TMonthGrid grid = calendar::MonthGridOf(month.year, month.month);
+    std::array<std::string, 43> dayTexts, cnTexts;
+    for (int d = 1; d <= grid.Days; ++d) {
+        const auto cell = static_cast<std::size_t>(grid.FirstCell + d - 1);
+        Updated(cal, ToDateTime({month.year, month.month, d}));
+        dayTexts[cell] = std::to_string(d) + (d == month.day ? "*" : "");
+        cnTexts[cell] = calendar::CnCellText(cal).Text;
+    }
+    const auto weeks = static_cast<int>(grid.WeekNumbers.size());
+    for (int row = 1; row <= std::max(grid.Rows(), weeks); ++row) {
+        std::string first =
+            PadTo(row <= weeks ? std::to_string(grid.WeekNumbers[std::size_t(row - 1)]) : "", 4);
+        std::string second = "    ";
+        for (int column = 1; column <= 7; ++column) {
+            const auto cell = static_cast<std::size_t>((row - 1) * 7 + column);
+            first += PadTo(dayTexts[cell], kCell);
+            second += PadTo(cnTexts[cell], kCell);
+        }
+        text += TrimRight(first) + "\n" + TrimRight(second) + "\n";
+    }
     Write(out, text);
     return kExitOk;
 }
@@ -379,32 +345,21 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     throw BadInput{command.empty() ? "empty argument" : "unexpected arguments"};
 }
 
-// Flushes out; false when the flush fails, with errno as the flush left it.
-bool Flushed(std::ostream& out, int& error) {
-    errno = 0;
-    out.flush();
-    error = errno;
-    return static_cast<bool>(out);
-}
-
 } // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         TDateTime today) {
     int status = kExitOutputLost;
-    int error = 0;
     try {
         status = Dispatch(args, out, err, today);
     } catch (const BadInput& bad) {
         err << "lunarcal: " << bad.message << "; " << kUsage << '\n' << std::flush;
         return kExitBadInput;
-    } catch (const OutputLost& lost) {
-        error = lost.error;
+    } catch (const OutputLost&) {
     }
-    if (status != kExitOutputLost && Flushed(out, error)) return status;
-    err << "lunarcal: the output could not be written"
-        << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n'
-        << std::flush;
+    // Output that never arrived is a failure, whatever the command made of it.
+    if (status != kExitOutputLost && out.flush()) return status;
+    err << "lunarcal: the output could not be written\n" << std::flush;
     return kExitOutputLost;
 }
 
