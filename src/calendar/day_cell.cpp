@@ -1,5 +1,6 @@
 #include "calendar/day_cell.h"
 
+#include "calendar/calendar_math.h"
 #include "calendar/date_time.h"
 
 namespace calendar {
@@ -16,7 +17,7 @@ TMonthGrid MonthGridOf(int year, int month) {
     TMonthGrid grid;
     if (!IsValidDate(year, month, 1)) return grid;
     grid.FirstCell = DayOfWeekOf(year, month, 1);
-    grid.Days = int(GregorianDaysOf(year, month + 1, 1) - GregorianDaysOf(year, month, 1));
+    grid.Days = math::DaysInMonth(month, math::IsGregorianLeapYear(year));
     int lastWeek = -1;
     for (int day = 1; day <= grid.Days; ++day) {
         const int week = IsoWeekOf(year, month, day);
