@@ -4,8 +4,19 @@ set(CPACK_PACKAGE_NAME babyname)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The babyname developers <babyname@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Suggests Chinese given names for a baby")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A small desktop program that helps parents choose a Chinese given name. It takes the family name, the baby's sex and the length of the full name, and fills a grid with 66 suggested full names drawn from its name store at each press of its first button.\n\nThe birth date is entered in a date picker that also shows the Chinese lunar date, with a drop-down month calendar of lunar days, festivals, solar terms and historical reign eras.\n\nThe commands lunarcal (the lunar calendar of a day or a month) and babyname-suggest (the suggested names on the command line) come with it.")
+# The extended description, wrapped for an 80-column terminal as Debian wants it.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "A small desktop program that helps parents choose a Chinese given name. It"
+  "takes the family name, the baby's sex and the length of the full name, and"
+  "fills a grid with 66 suggested full names drawn from its name store at each"
+  "press of its first button."
+  ""
+  "The birth date is entered in a date picker that also shows the Chinese lunar"
+  "date, with a drop-down month calendar of lunar days, festivals, solar terms"
+  "and historical reign eras."
+  ""
+  "The commands lunarcal (the lunar calendar of a day or a month) and"
+  "babyname-suggest (the suggested names on the command line) come with it.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

@@ -9,6 +9,8 @@ windows=$2
 export WINEPREFIX=$3
 # No debug chatter, and no offer to install Mono or Gecko into a new prefix.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Headless: a new prefix would otherwise show its progress window on the desktop.
+unset DISPLAY WAYLAND_DISPLAY
 work=$(mktemp -d)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 fail() { echo "under wine: $*"; exit 1; }
