@@ -14,7 +14,7 @@ packages=(
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool xclip imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file lintian man-db
-  python3 time
+  python3 time fontconfig
 )
 if [ "${1:-}" = windows ]; then packages=("${windows_packages[@]}"); fi
 
