@@ -1,6 +1,7 @@
 #include "calendar/date_time.h"
 
 #include "calendar/calendar_math.h"
+#include "calendar/local_time.h"
 
 #include <chrono>
 #include <cmath>
@@ -74,7 +75,12 @@ TDateTime Now() {
     const auto now = std::chrono::system_clock::now();
     const std::time_t secs = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
-    localtime_r(&secs, &local);
+    if (!LocalTimeOf(secs, local)) {
+        // No local time for this instant: count it as UTC (1970-01-01 is day 25569).
+        const auto utcMs =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+        return 25569.0 + static_cast<double>(utcMs) / static_cast<double>(kMsPerDay);
+    }
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
         1000;
