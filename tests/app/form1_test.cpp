@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 namespace {
@@ -178,6 +179,39 @@ TEST_F(MainWindow, FlatControlsShowTheWindowsColours) {
     // The family-name entry and the group box are filled white.
     EXPECT_EQ(shot.pixelColor(form->FlatEdit1->mapTo(form.get(), QPoint(20, 9))), white);
     EXPECT_EQ(shot.pixelColor(form->FlatGroupBox1->mapTo(form.get(), QPoint(250, 50))), white);
+}
+
+// Counts the pixels of a button's outermost ring that are not the colour expected on that
+// side, per side: top, right, bottom, left (corners belong to the top and bottom rows).
+std::array<int, 4> RingMismatches(const QImage& img, const QColor& topLeft,
+                                  const QColor& bottomRight) {
+    std::array<int, 4> wrong{};
+    const int w = img.width(), h = img.height();
+    for (int x = 0; x < w; ++x) {
+        wrong[0] += img.pixelColor(x, 0) != (x == w - 1 ? bottomRight : topLeft);
+        wrong[2] += img.pixelColor(x, h - 1) != bottomRight;
+    }
+    for (int y = 1; y < h - 1; ++y) {
+        wrong[1] += img.pixelColor(w - 1, y) != bottomRight;
+        wrong[3] += img.pixelColor(0, y) != topLeft;
+    }
+    return wrong;
+}
+
+TEST_F(MainWindow, PictureButtonsKeepTheirBorderOnAllFourSides) {
+    auto form = MakeForm();
+    const std::array<int, 4> none{};
+    for (flat::TFlatButton* button : {form->FlatButton1, form->FlatButton2, form->FlatButton3,
+                                      form->FlatButton4, form->FlatButton5}) {
+        // Idle: yellow all round; pressed: the sunken border, dark above and left.
+        EXPECT_EQ(RingMismatches(button->grab().toImage(), Qt::yellow, Qt::yellow), none)
+            << "idle, button at x " << button->x();
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 12));
+        EXPECT_EQ(RingMismatches(button->grab().toImage(), Qt::black, Qt::white), none)
+            << "pressed, button at x " << button->x();
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-20, -20)); // outside: no click
+    }
+    EXPECT_TRUE(opened.isEmpty());
 }
 
 TEST_F(MainWindow, FirstButtonFillsElevenRowsOfSixNames) {
