@@ -17,6 +17,13 @@ int DaysInMonth(int year, int month) {
                calendar::GregorianDaysOf(year, month, 1));
 }
 
+// The era text without the ruler's personal name, its middle field: "[元]仁宗 皇庆2年".
+QString EraWithoutRuler(const std::string& era) {
+    const QStringList fields = QString::fromStdString(era).split(u' ');
+    if (fields.size() != 3) return QString::fromStdString(era);
+    return fields[0] + u' ' + fields[2];
+}
+
 } // namespace
 
 TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
@@ -123,7 +130,7 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
                                   .arg(d, 2, 10, QLatin1Char('0')) +
                               lunar);
     else
-        InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar);
+        InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar, {EraWithoutRuler(chnCal_.Era) + lunar});
 
     for (auto& t : weekNumTexts_)
         t.clear();
@@ -473,6 +480,7 @@ void TChnCalendar::showEvent(QShowEvent* e) {
 
 void TChnCalendar::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    InfoLabel->setMaxRight(width() - 4); // clear of the frame
     ApplyTitleLayout(showTitle_);
     update();
 }
