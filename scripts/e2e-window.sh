@@ -2,7 +2,8 @@
 # Usage: e2e-window.sh [BUILD_DIR] [OUT_DIR]
 # Drives the built program in a real X window under Xvfb: types a family name, presses
 # 开始取名 and checks that the grid fills with blue names; opens the birthday picker's
-# drop-down calendar, picks a day and checks the picker's fields. Screenshots go to OUT_DIR.
+# drop-down calendar, picks a day and checks the picker's fields; copies a name with Ctrl+C
+# and hovers it for its tooltip. Screenshots go to OUT_DIR.
 set -euo pipefail
 build=$(realpath "${1:-build}")
 out=$(realpath -m "${2:-$build/e2e}")
@@ -40,6 +41,36 @@ xdotool type --delay 80 '李'
 click 48 132          # 开始取名
 wait_for grid '[ "$(blue_pixels "$out/grid.png")" -gt 2000 ]' || { echo "e2e: the grid did not fill"; exit 1; }
 echo "e2e: $(blue_pixels "$out/grid.png") blue pixels in the grid after 开始取名"
+
+# Ctrl+C on a selected cell puts its name on the clipboard.
+printf '%s' '(nothing copied)' | xclip -selection clipboard -i
+click 134 208         # row 2, column 2 of the grid (8+84+42, 160+32+16)
+xdotool key --clearmodifiers ctrl+c
+for _ in $(seq 30); do
+  copied=$(xclip -o -selection clipboard 2>/dev/null || true)
+  [ "$copied" != '(nothing copied)' ] && break
+  sleep 0.1
+done
+[[ "$copied" =~ ^李[^[:space:]]+$ ]] || { echo "e2e: Ctrl+C copied '$copied', not a name"; exit 1; }
+echo "e2e: Ctrl+C copied $copied"
+
+# Resting the mouse on the cell shows its tooltip: the tooltip's cream (the window's own
+# colour) appears over the grid's white. The tooltip is a window of its own, so the whole
+# screen is photographed.
+eval "$(xdotool getwindowgeometry --shell "$window")" # sets X and Y
+cream_pixels() {
+  convert "$1" -crop 505x401+$((X + 8))+$((Y + 160)) +repage \
+    -fx 'r>0.97 && g>0.97 && b>0.85 && b<0.91 ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
+}
+xdotool mousemove --window "$window" 140 212
+for _ in $(seq 25); do
+  import -window root "$out/tooltip.png"
+  [ "$(cream_pixels "$out/tooltip.png")" -gt 300 ] && break
+  sleep 0.2
+done
+[ "$(cream_pixels "$out/tooltip.png")" -gt 300 ] || { echo "e2e: no tooltip over the name"; exit 1; }
+echo "e2e: a tooltip of $(cream_pixels "$out/tooltip.png") pixels over $copied"
+xdotool mousemove --window "$window" 516 300 # away from the grid: the tooltip goes
 # The picker shows today in its three fields, read through the clipboard.
 field() { # x y: select the field's text and copy it
   printf '%s' '(nothing copied)' | xclip -selection clipboard -i

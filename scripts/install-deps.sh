@@ -12,7 +12,7 @@ packages=(
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool xclip imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
-  python3 time
+  python3 time fontconfig
 )
 
 missing=()

@@ -11,11 +11,16 @@
 #include "gdi/fonts.h"
 #include "naming/suggestion.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -57,6 +62,21 @@ flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const
     return button;
 }
 
+// Tooltips take the window's own colours and font, whatever the desktop's theme says.
+void UseWindowLookForToolTips(const QFont& font) {
+    QPalette palette = QToolTip::palette();
+    const QColor background = gdi::ToQColor(gdi::clInfoBk);
+    const QColor text = gdi::ToQColor(gdi::clWindowText);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto role : {QPalette::ToolTipBase, QPalette::Window, QPalette::Base})
+            palette.setColor(group, role, background);
+        for (auto role : {QPalette::ToolTipText, QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, text);
+    }
+    QToolTip::setPalette(palette);
+    QToolTip::setFont(font);
+}
+
 } // namespace
 
 TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener)) {
@@ -69,6 +89,8 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     gdi::SetControlColor(this, gdi::clInfoBk);
     setAutoFillBackground(true);
     CreateControls();
+    CreateGridMenu();
+    UseWindowLookForToolTips(font());
     FormCreate(storePath.isEmpty() ? DefaultStorePath() : storePath);
 }
 
@@ -188,6 +210,59 @@ void TForm1::FlatButton1Click() {
     naming::SuggestNames(ADOQuery1, FlatEdit1->text().toStdString(),
                          FlatComboBox1->currentText().toStdString(),
                          FlatComboBox2->currentText().toStdString(), sink);
+}
+
+void TForm1::CreateGridMenu() {
+    GridMenu = new QMenu(ListView1);
+    CopyAction = GridMenu->addAction(QStringLiteral("复制"), this, [this] { CopySelectedName(); });
+    CopyAction->setShortcut(QKeySequence::Copy);
+    CopyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    CopyAllAction =
+        GridMenu->addAction(QStringLiteral("复制全部"), this, [this] { CopyAllNames(); });
+    // The grid carries the entry too, so that its shortcut works while the grid has focus.
+    ListView1->addAction(CopyAction);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ShowGridMenu(pos); });
+}
+
+void TForm1::ShowGridMenu(const QPoint& pos) {
+    CopyAction->setEnabled(!SelectedName().isEmpty());
+    CopyAllAction->setEnabled(ListView1->rowCount() > 0);
+    GridMenu->popup(ListView1->viewport()->mapToGlobal(pos));
+}
+
+QString TForm1::CellToolTip(int row, int column) const {
+    const QTableWidgetItem* item = ListView1->item(row, column);
+    return item ? item->data(kCellDescriptionRole).toString() : QString();
+}
+
+QString TForm1::SelectedName() const {
+    const auto selected = ListView1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+QString TForm1::GridText() const {
+    QString text;
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        QStringList names;
+        for (int column = 0; column < ListView1->columnCount(); ++column) {
+            const QTableWidgetItem* item = ListView1->item(row, column);
+            names << (item ? item->text() : QString());
+        }
+        text += names.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void TForm1::CopySelectedName() {
+    const QString name = SelectedName();
+    if (!name.isEmpty()) QGuiApplication::clipboard()->setText(name);
+}
+
+void TForm1::CopyAllNames() {
+    const QString text = GridText();
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
 
 void TForm1::FlatButton2Click() {

@@ -6,7 +6,9 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTableWidget;
 namespace calendar_ui {
 class TChnCalendarPicker;
@@ -49,6 +51,21 @@ public:
     void FlatButton3Click();
     void FlatButton4Click();
 
+    // The grid's context menu ("复制", "复制全部") and its two entries; Ctrl+C is "复制".
+    QMenu* GridMenu;
+    QAction* CopyAction;
+    QAction* CopyAllAction;
+
+    // What a filled cell of the grid tells about its name: the full name, its reading and
+    // its source, one a line, as its tooltip shows them. Empty for an empty cell.
+    QString CellToolTip(int row, int column) const;
+    // The selected cell's full name (empty when none is selected), and the grid as one line
+    // of tab-separated names a row.
+    QString SelectedName() const;
+    QString GridText() const;
+    void CopySelectedName();
+    void CopyAllNames();
+
     // The name store of the default location: config/tarnwick.dat beside the executable.
     static QString DefaultStorePath();
     const naming::NameStore& nameStore() const { return ADOConnection1; }
@@ -58,6 +75,8 @@ protected:
 
 private:
     void CreateControls();
+    void CreateGridMenu();
+    void ShowGridMenu(const QPoint& pos);
     void FormCreate(const QString& storePath);
     void FormClose();
 

@@ -83,4 +83,10 @@ std::string NameQuery::FieldAsString(std::string_view column) const {
     return record_[index].value_or(std::string());
 }
 
+bool NameQuery::HasField(std::string_view column) const {
+    for (const auto& name : columns_)
+        if (name == column) return true;
+    return false;
+}
+
 } // namespace naming

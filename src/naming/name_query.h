@@ -34,6 +34,8 @@ public:
     void MoveBy(int count);
     // The named column of the record under the cursor; null reads as empty text.
     std::string FieldAsString(std::string_view column) const;
+    // Whether the open query's result has the named column.
+    bool HasField(std::string_view column) const;
 
 private:
     bool Step();

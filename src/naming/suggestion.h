@@ -1,5 +1,7 @@
 #pragma once
 
+#include "naming/name_details.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,10 +32,14 @@ public:
     virtual void AddRow() = 0;
     virtual void SetCaption(const std::string& text) = 0;
     virtual void AddSubItem(const std::string& text) = 0;
+    // What is known of the cell just written (caption or sub-item): its reading and source.
+    virtual void SetCellDetails(const SuggestionDetails& details) { (void)details; }
 };
 
 // One press of the suggestion button: empties the sink and, for a valid sex, walks the
 // chosen table with 66 draws, writing the family name followed by each given name.
+// The readings and sources come from the optional columns pinyin and source of the same
+// record, where the table has them.
 // Returns false when the sex is not valid: then no query runs and no draw is made.
 // Errors of the store propagate; the sink keeps what was written before.
 bool SuggestNames(NameQuery& query, std::string_view family, std::string_view sex,

@@ -150,3 +150,13 @@ TEST(Lunarcal, BadInputGetsOneLineAndStatusTwo) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
 }
+
+TEST(Lunarcal, LostOutputIsAnError) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_TRUE(full);
+    std::FILE* err = std::tmpfile();
+    const int status = lunarcal::Run({"--tsv", "2024-01-01", "2024-12-31"}, full, err, 0);
+    std::fclose(full);
+    EXPECT_EQ(status, lunarcal::kExitOutputLost);
+    EXPECT_EQ(ReadBack(err), "lunarcal: the output could not be written\n");
+}

@@ -29,6 +29,9 @@ done
 # The installed tools, through the links on the PATH.
 grid=$("$root/bin/babyname-suggest" --family 王 --sex 女 --length 三字)
 [ "$(printf '%s\n' "$grid" | wc -l)" -eq 11 ] || fail "babyname-suggest printed no grid"
+# The readings of family names are part of the installed program.
+read=$("$root/bin/babyname-suggest" --family 单 --sex 女 --length 三字 --readings)
+[[ "$read" == 单*' shàn '* ]] || fail "babyname-suggest --readings did not read 单 as shàn"
 if [ -e "$root/bin/lunarcal" ]; then
   [[ "$("$root/bin/lunarcal" --tsv 2024-02-10)" == *$'\t'* ]] || fail "lunarcal"
 fi

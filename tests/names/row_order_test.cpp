@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
+#include <stdexcept>
 
 namespace {
 
@@ -59,6 +62,65 @@ TEST(RowOrder, ShuffleKeepsRowsWholeAndBreaksUpNeighbours) {
     // Names listed side by side (alike in sound) should rarely stay side by side: a random
     // order keeps about one such pair.
     EXPECT_LT(stillAdjacent, 10u);
+}
+
+// A one-character table of `count` rows over `names` names, each held as evenly often as
+// the count allows.
+NameTable TableWithRepeats(std::size_t count, std::size_t names) {
+    NameTable table;
+    table.name = "female1";
+    table.columns = {"danm", "pinyin", "source"};
+    for (std::size_t i = 0; i < count; ++i)
+        table.rows.push_back({"n" + std::to_string(i % names), std::to_string(i), ""});
+    return table;
+}
+
+TEST(RowOrder, RepeatedNamesLieARoundApart) {
+    for (const std::size_t names : {1300u, 1299u, 1000u, 650u, 400u, 358u, 300u}) {
+        NameTable table = TableWithRepeats(1300, names);
+        const std::multiset<std::vector<std::string>> before(table.rows.begin(), table.rows.end());
+        ShuffleRows(table);
+        ASSERT_EQ(table.rows.size(), 1300u);
+        EXPECT_EQ(before,
+                  std::multiset<std::vector<std::string>>(table.rows.begin(), table.rows.end()));
+        std::map<std::string, std::vector<std::size_t>> places;
+        for (std::size_t i = 0; i < table.rows.size(); ++i)
+            places[table.rows[i][0]].push_back(i);
+        ASSERT_EQ(places.size(), names);
+        for (const auto& [name, at] : places)
+            for (std::size_t k = 1; k < at.size(); ++k)
+                EXPECT_EQ(at[k] - at[k - 1], names) << name << " of " << names;
+        // The first round holds every name once.
+        std::set<std::string> firstRound;
+        for (std::size_t i = 0; i < names; ++i)
+            firstRound.insert(table.rows[i][0]);
+        EXPECT_EQ(firstRound.size(), names);
+    }
+}
+
+TEST(RowOrder, RepeatsKeepTheOrderFixedAndRefuseWhatCannotBeKeptApart) {
+    NameTable a = TableWithRepeats(1300, 400), b = a;
+    ShuffleRows(a);
+    ShuffleRows(b);
+    EXPECT_EQ(a.rows, b.rows);
+    NameTable single = TableWithRepeats(1300, 1300);
+    NameTable unshuffled = single;
+    ShuffleRows(single);
+    EXPECT_EQ(single.rows, [&] {
+        NameTable t = unshuffled;
+        const auto order = ShuffledOrder(t.rows.size(), TableSeed(t.name));
+        NameTable out = t;
+        for (std::size_t i = 0; i < order.size(); ++i)
+            out.rows[i] = t.rows[order[i]];
+        return out.rows;
+    }()) << "a table without repeats keeps the plain shuffled order";
+    NameTable tooFew = TableWithRepeats(1300, 299);
+    EXPECT_THROW(ShuffleRows(tooFew), std::runtime_error);
+    // One name held three times among names held once: its rows could not lie apart.
+    NameTable lopsided = TableWithRepeats(1000, 1000);
+    lopsided.rows.push_back({"n1", "x", ""});
+    lopsided.rows.push_back({"n1", "y", ""});
+    EXPECT_THROW(ShuffleRows(lopsided), std::runtime_error);
 }
 
 } // namespace

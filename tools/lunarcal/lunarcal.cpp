@@ -230,7 +230,8 @@ int Month(const Date& month, std::FILE* out) {
         PadTo(std::to_string(month.year) + "年" + std::to_string(month.month) + "月", 16) +
         cal.Constellation + "  " + cal.YearGanZhi + "  " +
         (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年");
-    while (text.back() == ' ') text.pop_back();
+    while (text.back() == ' ')
+        text.pop_back();
     text += "\n";
     const std::string cnDate = cal.CnMonth + cal.CnDay;
     if (month.year >= 1949 || cal.Era.empty())
@@ -289,7 +290,10 @@ int Month(const Date& month, std::FILE* out) {
 
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, TDateTime today) {
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+               TDateTime today) {
     try {
         if (args.empty()) return Summary(FromDateTime(today), out);
         const std::string& command = args[0];
@@ -313,6 +317,18 @@ int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, TD
         std::fprintf(err, "lunarcal: %s; %s\n", bad.message.c_str(), kUsage);
         return kExitBadInput;
     }
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, TDateTime today) {
+    const int status = RunCommand(args, out, err, today);
+    // Output that never arrived is a failure, whatever the command made of it.
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        std::fprintf(err, "lunarcal: the output could not be written\n");
+        return kExitOutputLost;
+    }
+    return status;
 }
 
 } // namespace lunarcal

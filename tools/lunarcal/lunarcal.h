@@ -8,10 +8,12 @@
 
 namespace lunarcal {
 
-// Exit statuses: 0 done, 1 the asked-for date does not exist, 2 bad input.
+// Exit statuses: 0 done, 1 the asked-for date does not exist, 2 bad input, 3 the output
+// could not be written (a full disk, a closed output).
 constexpr int kExitOk = 0;
 constexpr int kExitNoDate = 1;
 constexpr int kExitBadInput = 2;
+constexpr int kExitOutputLost = 3;
 
 // Runs the command line (without the program name); `today` is the date shown when none is
 // given. Results go to out, the one-line messages to err.

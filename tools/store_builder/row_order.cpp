@@ -1,5 +1,9 @@
 #include "row_order.h"
 
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
 namespace {
 
 class SplitMix64 {
@@ -26,7 +30,38 @@ private:
     std::uint64_t state_;
 };
 
+using Rows = std::vector<std::vector<std::string>>;
+
 } // namespace
+
+void KeepRepeatsApart(NameTable& table) {
+    std::vector<std::string> order; // names by their first row
+    std::map<std::string, Rows> copies;
+    for (auto& row : table.rows) {
+        auto& rows = copies[row.at(0)];
+        if (rows.empty()) order.push_back(row[0]);
+        rows.push_back(std::move(row));
+    }
+    std::stable_sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+        return copies[a].size() > copies[b].size();
+    });
+    const std::size_t rounds = order.empty() ? 0 : copies[order.front()].size();
+    // A name's rows lie as far apart as the round before its later row is long; the shortest
+    // such round is the last but one.
+    if (rounds > 1) {
+        const auto shortest = std::count_if(order.begin(), order.end(), [&](const auto& name) {
+            return copies[name].size() >= rounds - 1;
+        });
+        if (static_cast<std::size_t>(shortest) < kMinRepeatDistance)
+            throw std::runtime_error(table.name + ": too few names to keep repeated ones apart");
+    }
+    Rows laidOut;
+    laidOut.reserve(table.rows.size());
+    for (std::size_t round = 0; round < rounds; ++round)
+        for (const auto& name : order)
+            if (round < copies[name].size()) laidOut.push_back(std::move(copies[name][round]));
+    table.rows = std::move(laidOut);
+}
 
 std::vector<std::size_t> ShuffledOrder(std::size_t count, std::uint64_t seed) {
     std::vector<std::size_t> order(count);
@@ -57,4 +92,5 @@ void ShuffleRows(NameTable& table) {
     for (std::size_t index : order)
         rows.push_back(std::move(table.rows[index]));
     table.rows = std::move(rows);
+    KeepRepeatsApart(table);
 }

@@ -22,5 +22,17 @@ std::vector<std::size_t> ShuffledOrder(std::size_t count, std::uint64_t seed);
 // not share one pattern.
 std::uint64_t TableSeed(const std::string& tableName);
 
-// Puts the table's rows into the order ShuffledOrder(rows, TableSeed(name)) gives.
+// The least number of rows between two rows of a name that a table holds more than once.
+inline constexpr std::size_t kMinRepeatDistance = 300;
+
+// Puts the table's rows into the order ShuffledOrder(rows, TableSeed(name)) gives, then keeps
+// repeated names apart as KeepRepeatsApart does.
 void ShuffleRows(NameTable& table);
+
+// A one-character table short of fitting characters holds some names more than once (the name
+// is a row's first field). The table is laid out in rounds: the first round holds every name
+// once, in the shuffled order of its first rows, those with the most rows first; each further
+// round repeats, in the same order, the names that still have rows. Two rows of one name are
+// then as far apart as a round is long. Throws std::runtime_error when that is less than
+// kMinRepeatDistance.
+void KeepRepeatsApart(NameTable& table);
