@@ -89,6 +89,7 @@ private:
     bool ListStyle() const { return Style >= csDropDownList; }
     void ApplyAdvColors();
     void RefreshActive();
+    void SelectItemOfText();
     void SetupEdit();
     void ApplyColors();
     void PaintFrame(gdi::TCanvas& c);
