@@ -10,6 +10,8 @@
 #include "gdi/color.h"
 
 #include "calendar_ui/chn_calendar_picker.h"
+#include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -144,17 +146,51 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
         EXPECT_EQ(grid->columnWidth(column), 84);
     EXPECT_EQ(grid->palette().color(QPalette::Text), QColor(0, 0, 255));
 
-    // Tab order: the grid, the group's entries (the picker's three fields), then the buttons.
-    QWidget* expected[] = {form->ListView1,     form->FlatEdit1,     form->FlatComboBox1,
-                           picker->YearEdit,    picker->MonthEdit,   picker->DayEdit,
-                           form->FlatComboBox2, form->FlatComboBox3, form->FlatButton1,
-                           form->FlatButton2,   form->FlatButton3,   form->FlatButton4,
-                           form->FlatButton5};
-    std::vector<QWidget*> chain;
-    for (QWidget* w = form->nextInFocusChain(); w != form.get(); w = w->nextInFocusChain())
-        if (std::find(std::begin(expected), std::end(expected), w) != std::end(expected))
-            chain.push_back(w);
-    EXPECT_EQ(chain, std::vector<QWidget*>(std::begin(expected), std::end(expected)));
+}
+
+// The control that takes the keys after each of `presses` presses of the key.
+std::vector<QWidget*> FocusAfterKeys(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods,
+                                     int presses) {
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+        QWidget* w = QApplication::focusWidget();
+        // An editable combo box hands the focus to its edit.
+        if (w && qobject_cast<QComboBox*>(w->parentWidget())) w = w->parentWidget();
+        visited.push_back(w && window->isAncestorOf(w) ? w : nullptr);
+    }
+    return visited;
+}
+
+TEST_F(MainWindow, TabGoesThroughTheEntriesInTheWindowsOrder) {
+    auto form = MakeForm();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    calendar_ui::TChnCalendarPicker* picker = form->ChnCalendarPicker1;
+    // The picture buttons are no tab stops: Tab goes round the grid and the group's entries
+    // (the picker's three fields in turn).
+    std::vector<QWidget*> entries = {
+        form->FlatEdit1,      form->FlatComboBox1,    picker->YearEdit,
+        picker->MonthEdit,    picker->DayEdit,        form->FlatComboBox2,
+        form->FlatComboBox3,  form->ListView1};
+    // Filled, the grid still passes Tab on instead of moving between its cells.
+    form->FlatEdit1->setText(QStringLiteral("张"));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    ASSERT_EQ(form->ListView1->rowCount(), 11);
+    form->ListView1->setFocus();
+    ASSERT_TRUE(form->ListView1->hasFocus());
+    EXPECT_EQ(FocusAfterKeys(form.get(), Qt::Key_Tab, {}, 8), entries);
+    std::vector<QWidget*> back(entries.rbegin() + 1, entries.rend());
+    back.push_back(form->ListView1);
+    EXPECT_EQ(FocusAfterKeys(form.get(), Qt::Key_Backtab, Qt::ShiftModifier, 8), back);
+
+    // As tab stops the buttons follow the entries in their own order.
+    for (flat::TFlatButton* b : {form->FlatButton1, form->FlatButton2, form->FlatButton3,
+                                 form->FlatButton4, form->FlatButton5})
+        b->setTabStop(true);
+    entries.insert(entries.end() - 1, {form->FlatButton1, form->FlatButton2, form->FlatButton3,
+                                       form->FlatButton4, form->FlatButton5});
+    EXPECT_EQ(FocusAfterKeys(form.get(), Qt::Key_Tab, {}, 13), entries);
 }
 
 TEST_F(MainWindow, FlatControlsShowTheWindowsColours) {
