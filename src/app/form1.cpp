@@ -9,12 +9,13 @@
 #include "flat/flat_group_box.h"
 #include "gdi/control_color.h"
 #include "gdi/fonts.h"
+#include "naming/executable_folder.h"
 #include "naming/suggestion.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -62,6 +63,15 @@ flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const
     return button;
 }
 
+// A file name as the bytes the store opens: UTF-8 on Windows, the local encoding elsewhere.
+std::string FileNameBytes(const QString& path) {
+#if defined(Q_OS_WIN)
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
 // Tooltips take the window's own colours and font, whatever the desktop's theme says.
 void UseWindowLookForToolTips(const QFont& font) {
     QPalette palette = QToolTip::palette();
@@ -91,7 +101,7 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     CreateControls();
     CreateGridMenu();
     UseWindowLookForToolTips(font());
-    FormCreate(storePath.isEmpty() ? DefaultStorePath() : storePath);
+    FormCreate(storePath.isEmpty() ? DefaultStorePath() : FileNameBytes(storePath));
 }
 
 void TForm1::CreateControls() {
@@ -180,11 +190,12 @@ void TForm1::CreateControls() {
         setTabOrder(order[i], order[i + 1]);
 }
 
-QString TForm1::DefaultStorePath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/./config/tarnwick.dat");
+std::string TForm1::DefaultStorePath() {
+    // The folder comes as bytes: one whose name is not valid text must still be found.
+    return naming::NameStoreInFolder(naming::ExecutableFolder());
 }
 
-void TForm1::FormCreate(const QString& storePath) {
+void TForm1::FormCreate(const std::string& storePath) {
     SetItems(FlatComboBox1, {QStringLiteral("男"), QStringLiteral("女")});
     SetItems(FlatComboBox2, {QStringLiteral("二字"), QStringLiteral("三字")});
     QStringList hours;
@@ -203,7 +214,7 @@ void TForm1::FormCreate(const QString& storePath) {
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     // Opened by the first press that needs it, then kept for the run.
-    ADOConnection1.SetConnection(storePath.toStdString(), naming::kNameStorePassword);
+    ADOConnection1.SetConnection(storePath, naming::kNameStorePassword);
 }
 
 void TForm1::FlatButton1Click() {

@@ -67,7 +67,7 @@ public:
     void CopyAllNames();
 
     // The name store of the default location: config/tarnwick.dat beside the executable.
-    static QString DefaultStorePath();
+    static std::string DefaultStorePath();
     const naming::NameStore& nameStore() const { return ADOConnection1; }
 
 protected:
@@ -77,7 +77,7 @@ private:
     void CreateControls();
     void CreateGridMenu();
     void ShowGridMenu(const QPoint& pos);
-    void FormCreate(const QString& storePath);
+    void FormCreate(const std::string& storePath);
     void FormClose();
 
     UrlOpener opener_;

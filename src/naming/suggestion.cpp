@@ -18,11 +18,11 @@ public:
           hasSource_(query.HasField("source")) {}
 
     void Caption() {
-        sink_.SetCaption(family_ + query_.FieldAsString(column_));
+        sink_.SetCaption(family_ + query_.FieldAsString(column_, kMaxGivenNameBytes));
         Details();
     }
     void SubItem() {
-        sink_.AddSubItem(family_ + query_.FieldAsString(column_));
+        sink_.AddSubItem(family_ + query_.FieldAsString(column_, kMaxGivenNameBytes));
         Details();
     }
 

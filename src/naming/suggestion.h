@@ -2,6 +2,7 @@
 
 #include "naming/name_details.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,9 @@ class NameQuery;
 
 inline constexpr int kSuggestionRows = 11;
 inline constexpr int kSuggestionColumns = 6;
+// A given name is one or two characters; eight of the longest (four bytes in UTF-8) is
+// the most a record may hold before it is taken for a fault of the store.
+inline constexpr std::size_t kMaxGivenNameBytes = 32;
 
 // Which table a press reads: one per sex and given-name length.
 struct NameTableChoice {

@@ -3,6 +3,7 @@
 // Prints the grids that N presses of the suggestion button give in one run of the program:
 // 11 lines of 6 tab-separated cells each, an empty line between grids. With --readings each
 // cell is followed by a space and the full name's reading, where it is known.
+#include "naming/executable_folder.h"
 #include "naming/name_query.h"
 #include "naming/name_store.h"
 #include "naming/suggestion.h"
@@ -54,10 +55,12 @@ private:
 };
 
 std::string DefaultStorePath(const char* argv0) {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = std::filesystem::absolute(argv0);
-    return (exe.parent_path() / "config" / "tarnwick.dat").string();
+    std::string folder = naming::ExecutableFolder();
+    if (folder.empty()) { // the system does not tell: the folder of the name it was run by
+        std::error_code ec;
+        folder = std::filesystem::absolute(argv0, ec).parent_path().string();
+    }
+    return naming::NameStoreInFolder(folder);
 }
 
 // Every failure is one line on the error output and exit status 1.
