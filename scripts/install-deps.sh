@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program, its tools and its tests need.
+# Installs the Debian packages the program, its tools and its tests need; with the argument
+# `windows`, those of the Windows cross build of the engine and of running it under Wine.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 
+windows_packages=(g++-mingw-w64-x86-64 wine wine64)
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev
@@ -11,9 +13,10 @@ packages=(
   clang libclang-rt-14-dev
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool xclip imagemagick x11-utils
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian man-db
   python3 time fontconfig
 )
+if [ "${1:-}" = windows ]; then packages=("${windows_packages[@]}"); fi
 
 missing=()
 for p in "${packages[@]}"; do

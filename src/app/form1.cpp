@@ -105,6 +105,14 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
 }
 
 void TForm1::CreateControls() {
+    CreateListView();
+    CreateGroupBox();
+    CreateEntries();
+    CreateButtons();
+    SetTabOrder();
+}
+
+void TForm1::CreateListView() {
     ListView1 = new QTableWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(8, 160, 505, 401);
@@ -116,13 +124,13 @@ void TForm1::CreateControls() {
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setTabKeyNavigation(false); // a list view passes Tab on to the next entry
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    {
-        QPalette palette = ListView1->palette();
-        palette.setColor(QPalette::Base, gdi::ToQColor(gdi::clBtnHighlight));
-        palette.setColor(QPalette::Text, QColor(0, 0, 255));
-        ListView1->setPalette(palette);
-    }
+    QPalette palette = ListView1->palette();
+    palette.setColor(QPalette::Base, gdi::ToQColor(gdi::clBtnHighlight));
+    palette.setColor(QPalette::Text, gdi::ToQColor(gdi::RGB(0, 0, 255)));
+    ListView1->setPalette(palette);
+}
 
+void TForm1::CreateGroupBox() {
     FlatGroupBox1 = new flat::TFlatGroupBox(this);
     FlatGroupBox1->setObjectName(QStringLiteral("FlatGroupBox1"));
     FlatGroupBox1->setGeometry(8, 8, 505, 97);
@@ -134,18 +142,27 @@ void TForm1::CreateControls() {
     Label4 = MakeLabel(FlatGroupBox1, 16, 64, QStringLiteral("宝宝生日："));
     Label5 = MakeLabel(FlatGroupBox1, 312, 64, QStringLiteral("时"));
     Label6 = MakeLabel(FlatGroupBox1, 352, 64, QStringLiteral("生辰八字："));
+}
 
+// The family name, sex, birth date and hour, and the name length, inside the group box.
+void TForm1::CreateEntries() {
     FlatEdit1 = new flat::TFlatEdit(FlatGroupBox1);
     FlatEdit1->setGeometry(80, 24, 41, 19);
     FlatEdit1->setColorFlat(gdi::clBtnHighlight);
     FlatEdit1->setParentColor(true);
     FlatEdit1->Loaded();
     FlatComboBox1 = MakeCombo(FlatGroupBox1, QRect(256, 24, 41, 21), QStringLiteral("男"));
+    CreatePicker();
+    FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));
+    FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
+}
+
+void TForm1::CreatePicker() {
     ChnCalendarPicker1 = new calendar_ui::TChnCalendarPicker(FlatGroupBox1);
     ChnCalendarPicker1->setGeometry(80, 64, 170, 21);
-    ChnCalendarPicker1->setFrameColor(0x000000);
-    ChnCalendarPicker1->setCnDateColor(0x008000);
-    ChnCalendarPicker1->setButtonColor(0x800080);
+    ChnCalendarPicker1->setFrameColor(gdi::clBlack);
+    ChnCalendarPicker1->setCnDateColor(gdi::clGreen);
+    ChnCalendarPicker1->setButtonColor(gdi::clPurple);
     ChnCalendarPicker1->setParentColor(false);
     ChnCalendarPicker1->setParentBackground(false);
     ChnCalendarPicker1->setParentCtl3D(false);
@@ -153,9 +170,9 @@ void TForm1::CreateControls() {
     // The stored date of the window description; the picker replaces it by the current date
     // and time as soon as its window exists.
     ChnCalendarPicker1->setDateTime(40343.91043862268);
-    FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));
-    FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
+}
 
+void TForm1::CreateButtons() {
     FlatButton1 =
         MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"),
                           [this] { FlatButton1Click(); });
@@ -170,7 +187,9 @@ void TForm1::CreateControls() {
                           [this] { FlatButton4Click(); });
     FlatButton5 = MakePictureButton(this, QRect(432, 120, 81, 25),
                                     QStringLiteral(":/resources/guanwang.png"));
+}
 
+void TForm1::SetTabOrder() {
     // Tab order: the grid, the group's entries (the picker's three fields in turn), then the
     // buttons.
     QWidget* order[] = {ListView1,

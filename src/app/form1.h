@@ -22,6 +22,7 @@ class TFlatGroupBox;
 
 // The main window: the parents' entries, five picture buttons and the grid of suggestions.
 class TForm1 : public QWidget {
+    Q_OBJECT
 public:
     // Store path: the name store beside the executable unless given.
     explicit TForm1(UrlOpener opener = OpenUrlInBrowser, QString storePath = QString());
@@ -75,6 +76,12 @@ protected:
 
 private:
     void CreateControls();
+    void CreateListView();
+    void CreateGroupBox();
+    void CreateEntries();
+    void CreatePicker();
+    void CreateButtons();
+    void SetTabOrder();
     void CreateGridMenu();
     void ShowGridMenu(const QPoint& pos);
     void FormCreate(const std::string& storePath);

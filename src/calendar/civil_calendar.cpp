@@ -1,14 +1,12 @@
 #include "calendar/civil_calendar.h"
 
+#include "calendar/calendar_math.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace calendar {
 namespace {
-
-bool IsGregorianRuleLeap(std::int64_t y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
 
 // The last Julian day number (1582-10-04) as DayNumber counts it.
 constexpr std::int64_t kLastJulianDayNumber = 577735;
@@ -31,38 +29,20 @@ int CalendarKind(std::int64_t year, int month, int day) {
 }
 
 bool IsLeap(std::int64_t year) {
-    if (CalendarKind(year, 1, 1) == 2) return IsGregorianRuleLeap(year);
-    if (year >= 0) return year % 4 == 0;
-    return year % 4 == -1; // -1, -5, -9, ...
+    if (CalendarKind(year, 1, 1) == 2) return math::IsGregorianLeapYear(year);
+    return math::IsJulianLeapYear(year);
 }
 
 int DaysInMonth(std::int64_t year, int month) {
-    switch (month) {
-    case 1:
-    case 3:
-    case 5:
-    case 7:
-    case 8:
-    case 10:
-    case 12:
-        return 31;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    case 2:
-        return IsLeap(year) ? 29 : 28;
-    default:
-        return 0;
-    }
+    return math::DaysInMonth(month, month == 2 && IsLeap(year));
 }
 
 std::int64_t DayOfYear(std::int64_t year, int month, int day) {
     std::int64_t sum = day;
     const int last = month <= 1 ? 0 : std::min(month - 1, 12);
+    const bool leap = last >= 2 && IsLeap(year);
     for (int m = 1; m <= last; ++m)
-        sum += DaysInMonth(year, m);
+        sum += math::DaysInMonth(m, leap);
     return sum;
 }
 
@@ -104,7 +84,7 @@ bool DayNumberToDate(std::int64_t a, int& year, int& month, int& day) {
     std::int64_t y = 1 + (a - 1) / kCycleDays * 400;
     a -= (a - 1) / kCycleDays * kCycleDays;
     for (;;) {
-        const std::int64_t length = IsGregorianRuleLeap(y) ? 366 : 365;
+        const std::int64_t length = math::IsGregorianLeapYear(y) ? 366 : 365;
         if (a <= length) break;
         a -= length;
         ++y;
@@ -144,8 +124,10 @@ double Frac(double x) {
 }
 
 std::int64_t Wrap(std::int64_t x, std::int64_t n) {
-    const std::int64_t r = x % n;
-    return r < 0 ? r + n : r;
+    const std::int64_t r = math::TruncMod(x, n);
+    // r lies strictly between -|n| and |n|, so neither step can overflow.
+    if (r >= 0) return r;
+    return n > 0 ? r + n : r - n;
 }
 
 } // namespace calendar

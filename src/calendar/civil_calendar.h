@@ -39,8 +39,8 @@ std::int64_t ClampYear(std::int64_t year);
 // x - floor(x).
 double Frac(double x);
 
-// Integer division and remainder helpers: truncating like the rest of the engine, and the
-// non-negative remainder ("wrap").
+// The remainder of x modulo |n| in 0 .. |n| - 1; 0 for n = 0. The division helpers
+// themselves are in calendar_math.h.
 std::int64_t Wrap(std::int64_t x, std::int64_t n);
 
 } // namespace calendar

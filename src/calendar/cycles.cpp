@@ -1,5 +1,6 @@
 #include "calendar/cycles.h"
 
+#include "calendar/calendar_math.h"
 #include "calendar/civil_calendar.h"
 
 #include <array>
@@ -49,16 +50,16 @@ const std::array<std::string, 60>& CycleNames() {
 int YearCycle(std::int64_t year) {
     // Reduce first so that the offset cannot overflow.
     const std::int64_t r = year % 60;
-    return static_cast<int>(year > 0 ? Wrap(r - 4, 60) : Wrap(r - 3, 60));
+    return static_cast<int>(year > 0 ? math::FloorMod(r - 4, 60) : math::FloorMod(r - 3, 60));
 }
 
 int AnimalIndex(std::int64_t year) {
     const std::int64_t r = year % 12;
-    return static_cast<int>(year > 0 ? Wrap(r - 4, 12) : Wrap(r - 3, 12));
+    return static_cast<int>(year > 0 ? math::FloorMod(r - 4, 12) : math::FloorMod(r - 3, 12));
 }
 
 int DayCycleOfDate(std::int64_t year, int month, int day) {
-    return static_cast<int>(Wrap(CycleDayNumber(year, month, day) % 60 + 12, 60));
+    return static_cast<int>(math::FloorMod(CycleDayNumber(year, month, day) % 60 + 12, 60));
 }
 
 int CycleOf(int stem, int branch) {
@@ -108,6 +109,7 @@ std::string_view BranchName(int branch) {
     return Entry(kBranches, branch);
 }
 std::string_view LunarMonthName(int month) {
+    if (month < 1) return {}; // also keeps month - 1 from overflowing
     return Entry(kMonthNames, month - 1);
 }
 

@@ -1,12 +1,12 @@
 #include "calendar/lunar_date.h"
 
+#include "calendar/calendar_math.h"
 #include "calendar/civil_calendar.h"
 #include "calendar/new_moon.h"
 #include "calendar/year_cache.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -106,20 +106,15 @@ static_assert(kLeapCounts[1900 - kFirstYear] == 1011 && kLeapCounts[2100 - kFirs
 constexpr std::int64_t kLunationEpoch = -310443;
 constexpr double kSynodicMonth = 29.530588;
 
-// Ties to even: the default rounding mode of the floating-point environment.
-double RoundEven(double x) {
-    return std::nearbyint(x);
-}
-
 int MonthFromCount(double n) {
-    return static_cast<int>(RoundEven(12 * Frac(n / 12) + 1));
+    return static_cast<int>(math::RoundHalfEven(12 * Frac(n / 12) + 1));
 }
 
 int LunarMonthWithDay(int year, int month, int day, int lunarDay) {
     const int e = lunarDay == -1 ? 99 : lunarDay;
     const std::int64_t g = DayNumber(year, month, day) - kLunationEpoch;
     std::int64_t n =
-        static_cast<std::int64_t>(RoundEven(static_cast<double>(g - e) / kSynodicMonth)) -
+        static_cast<std::int64_t>(math::RoundHalfEven(static_cast<double>(g - e) / kSynodicMonth)) -
         LeapCountThrough(year);
     // Periods in which the year began with another month.
     if (year <= 240) ++n;

@@ -10,13 +10,6 @@
 namespace calendar_ui {
 namespace {
 
-constexpr TColor kRed = 0x0000FF;
-
-int DaysInMonth(int year, int month) {
-    return int(calendar::GregorianDaysOf(year, month + 1, 1) -
-               calendar::GregorianDaysOf(year, month, 1));
-}
-
 // The era text without the ruler's personal name, its middle field: "[元]仁宗 皇庆2年".
 QString EraWithoutRuler(const std::string& era) {
     const QStringList fields = QString::fromStdString(era).split(u' ');
@@ -114,6 +107,26 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
 
+    FillTitleTexts(y, m, d);
+    ClearDayCells();
+    const calendar::TMonthGrid grid = calendar::MonthGridOf(y, m);
+    for (size_t i = 0; i < grid.WeekNumbers.size() && i + 1 < weekNumTexts_.size(); ++i)
+        weekNumTexts_[i + 1] = QString::number(grid.WeekNumbers[i]);
+    for (int day = 1; day <= grid.Days; ++day) {
+        const int k = grid.FirstCell + day - 1;
+        FillDayCell(cells_[size_t(k)], y, m, day);
+        if (day == d) {
+            cells_[40].DayText = FromStd(chnCal_.Constellation);
+            if (moveCurrent) MoveCurrentToCell(k);
+        }
+        cells_[size_t(k)].Valid = true;
+    }
+
+    RebuildBackImage();
+    RefreshGrid();
+}
+
+void TChnCalendar::FillTitleTexts(int y, int m, int d) {
     YearLabel->setCaption(QString::number(y));
     MonthLabel->setCaption(QString::number(m));
 
@@ -131,7 +144,9 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
                               lunar);
     else
         InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar, {EraWithoutRuler(chnCal_.Era) + lunar});
+}
 
+void TChnCalendar::ClearDayCells() {
     for (auto& t : weekNumTexts_)
         t.clear();
     for (int k = 1; k <= 37; ++k) {
@@ -140,65 +155,45 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
         cell.CnMonth.clear();
         cell.CnDay.clear();
         cell.CnText.clear();
-        cell.DateColor = (k % 7 == 0 || k % 7 == 1) ? kRed : colorDate_;
+        cell.DateColor = (k % 7 == 0 || k % 7 == 1) ? gdi::clRed : colorDate_;
     }
+}
 
-    const int dow = calendar::DayOfWeekOf(y, m, 1);
-    const int n = DaysInMonth(y, m);
-    int lastWeek = -1;
-    int weekRow = 1;
-    for (int k = dow; k <= dow + n - 1; ++k) {
-        const int day = k - dow + 1;
-        TDateTime t = 0;
-        calendar::TryEncodeDate(y, m, day, t);
-        chnCal_.Update(t);
+void TChnCalendar::FillDayCell(TDayCell& cell, int y, int m, int day) {
+    TDateTime t = 0;
+    calendar::TryEncodeDate(y, m, day, t);
+    chnCal_.Update(t);
 
-        const int week = calendar::IsoWeekOf(y, m, day);
-        if (week != lastWeek) {
-            lastWeek = week;
-            if (weekRow <= 6) weekNumTexts_[size_t(weekRow)] = QString::number(week);
-            ++weekRow;
-        }
+    cell.DayText = QString::number(day);
+    cell.Day = day;
+    cell.CnMonth = FromStd(chnCal_.CnMonth);
+    cell.CnDay = FromStd(chnCal_.CnDay);
+    const calendar::TCnCellText second = calendar::CnCellText(chnCal_);
+    cell.CnText = FromStd(second.Text);
+    cell.CnColor = CnTextColor(second.Source);
+}
 
-        TDayCell& cell = cells_[size_t(k)];
-        cell.DayText = QString::number(day);
-        cell.Day = day;
-        cell.CnMonth = FromStd(chnCal_.CnMonth);
-        cell.CnDay = FromStd(chnCal_.CnDay);
-        if (cell.CnDay == QStringLiteral("初一")) {
-            cell.CnText = cell.CnMonth;
-            cell.CnColor = kRed;
-        } else {
-            cell.CnText = cell.CnDay;
-            cell.CnColor = colorCnDate_;
-        }
-        // Later rules win: lunar festival over solar term over Gregorian festival.
-        if (!chnCal_.Holiday.empty()) {
-            cell.CnText = FromStd(chnCal_.Holiday);
-            cell.CnColor = colorHoliday_;
-        }
-        if (!chnCal_.SolarTerm.empty()) {
-            cell.CnText = FromStd(chnCal_.SolarTerm);
-            cell.CnColor = colorLunarHolDay_;
-        }
-        if (!chnCal_.CnHoliday.empty()) {
-            cell.CnText = FromStd(chnCal_.CnHoliday);
-            cell.CnColor = colorCnHolDay_;
-        }
-        if (day == d) {
-            cells_[40].DayText = FromStd(chnCal_.Constellation);
-            if (moveCurrent) {
-                innerSelect_ = true;
-                DayGrid->setRow((k - 1) / 7 + 1);
-                DayGrid->setCol((k - 1) % 7 + 1);
-                innerSelect_ = false;
-            }
-        }
-        cell.Valid = true;
+TColor TChnCalendar::CnTextColor(calendar::TCnTextSource source) const {
+    switch (source) {
+    case calendar::TCnTextSource::MonthName:
+        return gdi::clRed;
+    case calendar::TCnTextSource::Holiday:
+        return colorHoliday_;
+    case calendar::TCnTextSource::SolarTerm:
+        return colorLunarHolDay_;
+    case calendar::TCnTextSource::CnHoliday:
+        return colorCnHolDay_;
+    case calendar::TCnTextSource::LunarDay:
+        break;
     }
+    return colorCnDate_;
+}
 
-    RebuildBackImage();
-    RefreshGrid();
+void TChnCalendar::MoveCurrentToCell(int k) {
+    innerSelect_ = true;
+    DayGrid->setRow((k - 1) / 7 + 1);
+    DayGrid->setCol((k - 1) % 7 + 1);
+    innerSelect_ = false;
 }
 
 void TChnCalendar::GoToday() {

@@ -2,6 +2,7 @@
 
 #include "calendar/chn_cal.h"
 #include "calendar/date_time.h"
+#include "calendar/day_cell.h"
 #include "calendar_ui/day_grid.h"
 #include "calendar_ui/title_label.h"
 #include "calendar_ui/up_down.h"
@@ -201,7 +202,22 @@ private:
     // Steps of the date setter that follow the stored date: title cells, info line, cells,
     // back image. moveCurrent puts the grid's current cell on the date's day.
     void FillMonth(bool moveCurrent);
+    void FillTitleTexts(int y, int m, int d);
+    void ClearDayCells();
+    // Fills the cell of one day from chnCal_, which is left updated for that day.
+    void FillDayCell(TDayCell& cell, int y, int m, int day);
+    TColor CnTextColor(calendar::TCnTextSource source) const;
+    void MoveCurrentToCell(int k);
     void RefreshGrid();
+    void PaintBackground();
+    void PaintPicture();
+    // Starts the cell canvas on a cell-sized image holding the back image behind rect.
+    gdi::TCanvas& BeginCellCanvas(const gdi::TRect& rect);
+    void DrawWeekdayTitleCell(gdi::TCanvas& cv, int c, const gdi::TRect& cellR);
+    void DrawWeekNumberCell(gdi::TCanvas& cv, int r, const gdi::TRect& cellR);
+    void DrawTitleTextCell(gdi::TCanvas& cv, int k, const TDayCell& cell, const gdi::TRect& cellR);
+    void DrawDateCell(gdi::TCanvas& cv, const TDayCell& cell, const gdi::TRect& cellR,
+                      bool selected, bool showSelection);
     void Rebuild();
     void SyncSpinners();
     static QString FromStd(const std::string& s) { return QString::fromStdString(s); }
@@ -229,23 +245,23 @@ private:
     QFont fontDate_;
     QFont fontCnDate_;
     TColor color_ = gdi::clWindow;
-    TColor colorDate_ = 0x4F4F4F;
-    TColor colorCnDate_ = 0x008000;
-    TColor colorHoliday_ = 0x0080FF;
-    TColor colorLunarHolDay_ = 0xFF5353;
-    TColor colorCnHolDay_ = 0x0080FF;
-    TColor colorTitleWeek_ = 0x4F4F4F;
-    TColor colorTitleWeekEnd_ = 0x0000FF;
-    TColor colorTitleWeekLine_ = 0xC5C5C5;
-    TColor colorWeekNum_ = 0x808080;
-    TColor colorSelectedStart_ = 0x53AE00;
-    TColor colorSelectedEnd_ = 0x65D500;
-    TColor colorSelectedFrame_ = 0x469300;
-    TColor colorShowFrame_ = 0x808080;
-    TColor colorBackYear_ = 0xDDE8FF;
-    TColor colorBackMonth_ = 0xEBEBEB;
-    TColor colorTitleConstellation_ = 0x000000;
-    TColor colorTitleAnimalsYear_ = 0x000000;
+    TColor colorDate_ = gdi::RGB(79, 79, 79);
+    TColor colorCnDate_ = gdi::clGreen;
+    TColor colorHoliday_ = gdi::RGB(255, 128, 0);
+    TColor colorLunarHolDay_ = gdi::RGB(83, 83, 255);
+    TColor colorCnHolDay_ = gdi::RGB(255, 128, 0);
+    TColor colorTitleWeek_ = gdi::RGB(79, 79, 79);
+    TColor colorTitleWeekEnd_ = gdi::clRed;
+    TColor colorTitleWeekLine_ = gdi::RGB(197, 197, 197);
+    TColor colorWeekNum_ = gdi::clGray;
+    TColor colorSelectedStart_ = gdi::RGB(0, 174, 83);
+    TColor colorSelectedEnd_ = gdi::RGB(0, 213, 101);
+    TColor colorSelectedFrame_ = gdi::RGB(0, 147, 70);
+    TColor colorShowFrame_ = gdi::clGray;
+    TColor colorBackYear_ = gdi::RGB(255, 232, 221);
+    TColor colorBackMonth_ = gdi::RGB(235, 235, 235);
+    TColor colorTitleConstellation_ = gdi::clBlack;
+    TColor colorTitleAnimalsYear_ = gdi::clBlack;
 
     QImage backBitmap_;
     QImage cellBitmap_;

@@ -57,7 +57,7 @@ void TDropDownForm::resizeEvent(QResizeEvent* e) {
 
 TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
     setFont(DefaultFont());
-    Canvas.Font = DefaultFont();
+    canvas_.Font = DefaultFont();
     setFocusPolicy(Qt::NoFocus);
 
     int y = 0, m = 0, d = 0;
@@ -85,43 +85,43 @@ TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
     SetControlColor(this, clWindow);
 
     FollowParentCtl3D();
-    FocusConnection = connect(qApp, &QApplication::focusChanged, this,
-                              [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
+    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
 }
 
 // The pop-up and its calendar are made when first needed, so that starting a window with a
 // picker costs no calendar work beyond the picker's own date.
 TDropDownForm* TChnCalendarPicker::dropDownForm() const {
-    if (!DropDownForm) {
+    if (!dropDownForm_) {
         auto* self = const_cast<TChnCalendarPicker*>(this);
-        self->DropDownForm = new TDropDownForm(self);
-        self->Calendar = new TChnCalendar(DropDownForm);
-        Calendar->setGeometry(DropDownForm->rect());
-        Calendar->OnDateSelect = [self](QObject*) { self->CalendarDateSelect(); };
-        Calendar->OnChange = [self](QObject*) {
+        self->dropDownForm_ = new TDropDownForm(self);
+        self->calendar_ = new TChnCalendar(dropDownForm_);
+        calendar_->setGeometry(dropDownForm_->rect());
+        calendar_->OnDateSelect = [self](QObject*) { self->CalendarDateSelect(); };
+        calendar_->OnChange = [self](QObject*) {
             if (self->OnChange) self->OnChange(self);
         };
     }
-    return DropDownForm;
+    return dropDownForm_;
 }
 
 TChnCalendar* TChnCalendarPicker::chnCalendar() const {
     dropDownForm();
-    return Calendar;
+    return calendar_;
 }
 
 TChnCalendarPicker::~TChnCalendarPicker() {
-    disconnect(FocusConnection);
+    disconnect(focusConnection_);
 }
 
 // ---- date ------------------------------------------------------------------------------------
 
 void TChnCalendarPicker::setDateTime(TDateTime v) {
-    if (v == DateTime) return;
+    if (v == dateTime_) return;
     int y = 0, m = 0, d = 0;
     // Not a date in years 1..9999 (NaN among them): there is nothing to show for it.
     if (!calendar::DecodeDate(v, y, m, d)) return;
-    DateTime = v;
+    dateTime_ = v;
     YearEdit->setText(YearText(y));
     MonthEdit->setText(QString::number(m));
     DayEdit->setText(QString::number(d));
@@ -132,34 +132,34 @@ void TChnCalendarPicker::setDateTime(TDateTime v) {
     int ly = 0, lm = 0, ld = 0;
     bool leap = false;
     if (calendar::LunarDateOf(y, m, d, ly, lm, ld, leap))
-        CnDateText = QString::fromStdString(ChnCal.YearGanZhi + ChnCal.AnimalsYear +
-                                            ChnCal.CnMonth + ChnCal.CnDay);
+        cnDateText_ = QString::fromStdString(ChnCal.YearGanZhi + ChnCal.AnimalsYear +
+                                             ChnCal.CnMonth + ChnCal.CnDay);
     else
-        CnDateText.clear();
+        cnDateText_.clear();
     update();
 }
 
 void TChnCalendarPicker::CreateWnd() {
-    WindowCreated = true;
+    windowCreated_ = true;
     setDateTime(calendar::Now());
 }
 
 // ---- properties ------------------------------------------------------------------------------
 
 void TChnCalendarPicker::setFrameColor(TColor c) {
-    FrameColor = c;
+    frameColor_ = c;
     update();
 }
 
 void TChnCalendarPicker::setCnDateColor(TColor c) {
-    if (CnDateColor == c) return;
-    CnDateColor = c;
+    if (cnDateColor_ == c) return;
+    cnDateColor_ = c;
     update();
 }
 
 void TChnCalendarPicker::setButtonColor(TColor c) {
-    if (ButtonColor == c) return;
-    ButtonColor = c;
+    if (buttonColor_ == c) return;
+    buttonColor_ = c;
     update();
 }
 
@@ -168,58 +168,58 @@ TColor TChnCalendarPicker::color() const {
 }
 
 void TChnCalendarPicker::setColor(TColor c) {
-    ParentColor = false;
+    parentColor_ = false;
     SetControlColor(this, c);
 }
 
 void TChnCalendarPicker::setParentColor(bool v) {
-    if (ParentColor == v) return;
-    ParentColor = v;
+    if (parentColor_ == v) return;
+    parentColor_ = v;
     if (v) FollowParentColor();
 }
 
 void TChnCalendarPicker::FollowParentColor() {
-    if (ParentColor && parentWidget() != nullptr)
+    if (parentColor_ && parentWidget() != nullptr)
         SetControlColor(this, ControlColor(parentWidget()));
 }
 
 void TChnCalendarPicker::setParentBackground(bool v) {
-    if (ParentBackground == v) return;
-    ParentBackground = v;
+    if (parentBackground_ == v) return;
+    parentBackground_ = v;
     update();
 }
 
 void TChnCalendarPicker::setCtl3D(bool v) {
-    ParentCtl3D = false;
-    if (Ctl3D == v) return;
-    Ctl3D = v;
+    parentCtl3D_ = false;
+    if (ctl3D_ == v) return;
+    ctl3D_ = v;
     DownButton->setCtl3D(v);
     LayoutParts();
     update();
 }
 
 void TChnCalendarPicker::setParentCtl3D(bool v) {
-    if (ParentCtl3D == v) return;
-    ParentCtl3D = v;
+    if (parentCtl3D_ == v) return;
+    parentCtl3D_ = v;
     if (v) FollowParentCtl3D();
 }
 
 void TChnCalendarPicker::FollowParentCtl3D() {
-    if (!ParentCtl3D || parentWidget() == nullptr) return;
+    if (!parentCtl3D_ || parentWidget() == nullptr) return;
     const QVariant p = parentWidget()->property("Ctl3D");
     setCtl3D(!p.isValid() || p.toBool());
-    ParentCtl3D = true;
+    parentCtl3D_ = true;
 }
 
 void TChnCalendarPicker::setFontColor(TColor c) {
-    if (FontColor == c) return;
-    FontColor = c;
+    if (fontColor_ == c) return;
+    fontColor_ = c;
     update();
 }
 
 void TChnCalendarPicker::setVisualStyles(bool v) {
-    if (VisualStyles == v) return;
-    VisualStyles = v;
+    if (visualStyles_ == v) return;
+    visualStyles_ = v;
     DownButton->setVisualStyles(v);
     LayoutParts();
     update();
@@ -234,7 +234,7 @@ void TChnCalendarPicker::LayoutParts() {
     DayEdit->move(DayEdit->x(), top);
 
     TRect r = TRect::FromQRect(rect());
-    const int inset = VisualStyles ? 1 : (Ctl3D ? 2 : 1);
+    const int inset = visualStyles_ ? 1 : (ctl3D_ ? 2 : 1);
     r.Inflate(-inset, -inset);
     const int w = gdi::GetSystemMetrics(gdi::SM_CXVSCROLL);
     if (layoutDirection() == Qt::RightToLeft)
@@ -293,7 +293,7 @@ void TChnCalendarPicker::PlaceAndShowDropDown() {
 }
 
 void TChnCalendarPicker::CalendarDateSelect() {
-    setDateTime(Calendar->dateTime());
+    setDateTime(calendar_->dateTime());
     dropDownForm()->hide();
 }
 
@@ -312,7 +312,7 @@ void TChnCalendarPicker::ApplyColorToEdits() {
 
 void TChnCalendarPicker::Paint3D(TCanvas& c, const TRect& client) {
     ApplyColorToEdits();
-    c.Pen.Color = FrameColor;
+    c.Pen.Color = frameColor_;
     c.Brush.Color = color();
     c.FillRect(client);
 
@@ -332,7 +332,7 @@ void TChnCalendarPicker::Paint3D(TCanvas& c, const TRect& client) {
     c.MoveTo(r.Left, r.Top);
     c.LineTo(r.Left, r.Bottom - 1);
 
-    c.Pen.Color = FrameColor;
+    c.Pen.Color = frameColor_;
     c.Brush.Color = color();
 }
 
@@ -343,30 +343,30 @@ void TChnCalendarPicker::PaintStyled() {
     opt.editable = true;
     opt.subControls = QStyle::SC_ComboBoxFrame | QStyle::SC_ComboBoxEditField;
     opt.state &= ~QStyle::State_MouseOver;
-    if (Hovered) opt.state |= QStyle::State_MouseOver;
+    if (hovered_) opt.state |= QStyle::State_MouseOver;
     style()->drawComplexControl(QStyle::CC_ComboBox, &opt, &painter, this);
 }
 
 void TChnCalendarPicker::paintEvent(QPaintEvent*) {
     const TRect client = TRect::FromQRect(rect());
-    if (Ctl3D && VisualStyles) PaintStyled();
+    if (ctl3D_ && visualStyles_) PaintStyled();
 
     QPainter painter(this);
-    Canvas.Begin(&painter);
-    if (!Ctl3D)
-        Canvas.Rectangle(client);
-    else if (!VisualStyles)
-        Paint3D(Canvas, client);
+    canvas_.Begin(&painter);
+    if (!ctl3D_)
+        canvas_.Rectangle(client);
+    else if (!visualStyles_)
+        Paint3D(canvas_, client);
 
-    Canvas.Brush.Style = bsSolid;
-    Canvas.FontColor = FontColor;
-    const int y = (height() - Canvas.TextHeight(QStringLiteral("A"))) / 2;
-    Canvas.TextOut(28, y, QStringLiteral("-"));
-    Canvas.TextOut(43, y, QStringLiteral("-"));
-    Canvas.FontColor = CnDateColor;
-    Canvas.TextOut(64, y, CnDateText);
-    Canvas.FontColor = FontColor;
-    Canvas.End();
+    canvas_.Brush.Style = bsSolid;
+    canvas_.FontColor = fontColor_;
+    const int y = (height() - canvas_.TextHeight(QStringLiteral("A"))) / 2;
+    canvas_.TextOut(28, y, QStringLiteral("-"));
+    canvas_.TextOut(43, y, QStringLiteral("-"));
+    canvas_.FontColor = cnDateColor_;
+    canvas_.TextOut(64, y, cnDateText_);
+    canvas_.FontColor = fontColor_;
+    canvas_.End();
 }
 
 // ---- events ----------------------------------------------------------------------------------
@@ -380,7 +380,7 @@ bool TChnCalendarPicker::event(QEvent* e) {
     }
     if (t == QEvent::ParentChange) {
         // A new parent means a new window, which starts on today again.
-        WindowCreated = false;
+        windowCreated_ = false;
         FollowParentColor();
         FollowParentCtl3D();
     }
@@ -389,7 +389,7 @@ bool TChnCalendarPicker::event(QEvent* e) {
 
 void TChnCalendarPicker::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (!WindowCreated) CreateWnd();
+    if (!windowCreated_) CreateWnd();
 }
 
 void TChnCalendarPicker::changeEvent(QEvent* e) {
@@ -399,30 +399,30 @@ void TChnCalendarPicker::changeEvent(QEvent* e) {
 }
 
 void TChnCalendarPicker::enterEvent(QEnterEvent* e) {
-    if (!Hovered) {
-        Hovered = true;
+    if (!hovered_) {
+        hovered_ = true;
         update();
     }
     QWidget::enterEvent(e);
 }
 
 void TChnCalendarPicker::leaveEvent(QEvent* e) {
-    if (Hovered) {
-        Hovered = false;
+    if (hovered_) {
+        hovered_ = false;
         update();
     }
     QWidget::leaveEvent(e);
 }
 
 void TChnCalendarPicker::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) MouseDown = true;
+    if (e->button() == Qt::LeftButton) mouseDown_ = true;
     if (OnMouseDown) OnMouseDown(this, e);
 }
 
 void TChnCalendarPicker::mouseReleaseEvent(QMouseEvent* e) {
     const bool click =
-        e->button() == Qt::LeftButton && MouseDown && rect().contains(e->position().toPoint());
-    if (e->button() == Qt::LeftButton) MouseDown = false;
+        e->button() == Qt::LeftButton && mouseDown_ && rect().contains(e->position().toPoint());
+    if (e->button() == Qt::LeftButton) mouseDown_ = false;
     QPointer<TChnCalendarPicker> self(this);
     if (OnMouseUp) OnMouseUp(this, e);
     if (self && click && OnClick) OnClick(this);

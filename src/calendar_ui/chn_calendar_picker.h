@@ -47,40 +47,40 @@ public:
     ~TChnCalendarPicker() override;
 
     // ---- date ----
-    TDateTime dateTime() const { return DateTime; }
+    TDateTime dateTime() const { return dateTime_; }
     // Rewrites the fields and the lunar text; a value equal to the current one changes
     // nothing. Raises no OnChange.
     void setDateTime(TDateTime v);
     // The lunar date shown after the fields: year cycle, animal, month and day.
-    const QString& cnDateText() const { return CnDateText; }
+    const QString& cnDateText() const { return cnDateText_; }
 
     // ---- looks ----
-    TColor frameColor() const { return FrameColor; }
+    TColor frameColor() const { return frameColor_; }
     void setFrameColor(TColor c);
-    TColor cnDateColor() const { return CnDateColor; }
+    TColor cnDateColor() const { return cnDateColor_; }
     void setCnDateColor(TColor c);
     // Stored only: the button keeps its classic face.
-    TColor buttonColor() const { return ButtonColor; }
+    TColor buttonColor() const { return buttonColor_; }
     void setButtonColor(TColor c);
     TColor color() const;
     void setColor(TColor c); // turns ParentColor off
-    bool parentColor() const { return ParentColor; }
+    bool parentColor() const { return parentColor_; }
     void setParentColor(bool v);
     // The picker paints all of its area, so the parent's background never shows through.
-    bool parentBackground() const { return ParentBackground; }
+    bool parentBackground() const { return parentBackground_; }
     void setParentBackground(bool v);
-    bool ctl3D() const { return Ctl3D; }
+    bool ctl3D() const { return ctl3D_; }
     void setCtl3D(bool v); // turns ParentCtl3D off
     // On: the 3-D look follows the parent's "Ctl3D" property (on when it has none).
-    bool parentCtl3D() const { return ParentCtl3D; }
+    bool parentCtl3D() const { return parentCtl3D_; }
     void setParentCtl3D(bool v);
-    TColor fontColor() const { return FontColor; }
+    TColor fontColor() const { return fontColor_; }
     void setFontColor(TColor c);
     // Draws the frame and the button with the widget style's combo-box parts instead of
     // the classic 3-D look. Off by default, as the program shows the classic look.
-    bool visualStyles() const { return VisualStyles; }
+    bool visualStyles() const { return visualStyles_; }
     void setVisualStyles(bool v);
-    bool hovered() const { return Hovered; }
+    bool hovered() const { return hovered_; }
 
     // The month calendar of the pop-up, to set its own properties.
     TChnCalendar* chnCalendar() const;
@@ -105,7 +105,7 @@ public:
     // Sets the date to now: what the first showing of the picker's window does (and the first
     // showing after it moved to another parent).
     void CreateWnd();
-    bool windowCreated() const { return WindowCreated; }
+    bool windowCreated() const { return windowCreated_; }
 
     // Where the pop-up of the given size goes for a picker whose top-left corner is at p (in
     // screen coordinates) and whose height is pickerHeight: below it, or above it when it
@@ -144,25 +144,25 @@ private:
     void PaintStyled();
     void FocusChanged(QWidget* old, QWidget* now);
 
-    TDropDownForm* DropDownForm = nullptr;
-    TChnCalendar* Calendar = nullptr;
-    TDateTime DateTime = 0;
-    QString CnDateText;
-    TColor FrameColor = gdi::clBlack;
-    TColor CnDateColor = gdi::clGreen;
-    TColor ButtonColor = gdi::clPurple;
-    TColor FontColor = gdi::clWindowText;
-    bool ParentColor = false;
-    bool ParentBackground = false;
-    bool Ctl3D = true;
-    bool ParentCtl3D = true;
-    bool VisualStyles = false;
-    bool Hovered = false;
-    bool WindowCreated = false;
-    bool MouseDown = false;
+    TDropDownForm* dropDownForm_ = nullptr;
+    TChnCalendar* calendar_ = nullptr;
+    TDateTime dateTime_ = 0;
+    QString cnDateText_;
+    TColor frameColor_ = gdi::clBlack;
+    TColor cnDateColor_ = gdi::clGreen;
+    TColor buttonColor_ = gdi::clPurple;
+    TColor fontColor_ = gdi::clWindowText;
+    bool parentColor_ = false;
+    bool parentBackground_ = false;
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
+    bool visualStyles_ = false;
+    bool hovered_ = false;
+    bool windowCreated_ = false;
+    bool mouseDown_ = false;
     // Pen and brush stay on the canvas from one paint to the next.
-    gdi::TCanvas Canvas;
-    QMetaObject::Connection FocusConnection;
+    gdi::TCanvas canvas_;
+    QMetaObject::Connection focusConnection_;
 };
 
 } // namespace calendar_ui

@@ -1,5 +1,7 @@
 #include "flat/flat_button.h"
 
+#include "flat/flat_group_box.h"
+
 #include "gdi/bitmap.h"
 #include "gdi/control_color.h"
 
@@ -18,6 +20,13 @@ namespace {
 QTimer* g_hoverTimer = nullptr;
 TFlatButton* g_tracked = nullptr;
 int g_buttonCount = 0;
+
+bool InsideGroupBox(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p != nullptr && !p->isWindow();
+         p = p->parentWidget())
+        if (qobject_cast<const TFlatGroupBox*>(p) != nullptr) return true;
+    return false;
+}
 
 } // namespace
 
@@ -60,148 +69,148 @@ TColor TFlatButton::color() const {
 }
 
 void TFlatButton::setColor(TColor c) {
-    ParentColor = false;
+    parentColor_ = false;
     gdi::SetControlColor(this, c);
 }
 
 void TFlatButton::setParentColor(bool v) {
-    if (ParentColor == v) return;
-    ParentColor = v;
+    if (parentColor_ == v) return;
+    parentColor_ = v;
     if (v && parentWidget() != nullptr)
         gdi::SetControlColor(this, gdi::ControlColor(parentWidget()));
 }
 
 void TFlatButton::setColorFocused(TColor c) {
-    ColorFocused = c;
+    colorFocused_ = c;
     update();
 }
 void TFlatButton::setColorDown(TColor c) {
-    ColorDown = c;
+    colorDown_ = c;
     update();
 }
 void TFlatButton::setColorBorder(TColor c) {
-    ColorBorder = c;
+    colorBorder_ = c;
     update();
 }
 void TFlatButton::setColorHighLight(TColor c) {
-    ColorHighLight = c;
+    colorHighLight_ = c;
     update();
 }
 void TFlatButton::setColorShadow(TColor c) {
-    ColorShadow = c;
+    colorShadow_ = c;
     update();
 }
 void TFlatButton::setFontColor(TColor c) {
-    FontColor = c;
+    fontColor_ = c;
     update();
 }
 
 void TFlatButton::setAdvColorFocused(TAdvColors v) {
-    AdvColorFocused = v;
+    advColorFocused_ = v;
     ApplyAdvColors();
     update();
 }
 void TFlatButton::setAdvColorDown(TAdvColors v) {
-    AdvColorDown = v;
+    advColorDown_ = v;
     ApplyAdvColors();
     update();
 }
 void TFlatButton::setAdvColorBorder(TAdvColors v) {
-    AdvColorBorder = v;
+    advColorBorder_ = v;
     ApplyAdvColors();
     update();
 }
 
 void TFlatButton::setUseAdvColors(bool v) {
-    if (UseAdvColors == v) return;
-    UseAdvColors = v;
+    if (useAdvColors_ == v) return;
+    useAdvColors_ = v;
     setParentColor(v);
     ApplyAdvColors();
     update();
 }
 
 void TFlatButton::ApplyAdvColors() {
-    if (!UseAdvColors) return;
+    if (!useAdvColors_) return;
     const TColor base = color();
-    ColorFocused = DeriveAdvColor(base, ColorFocused, AdvColorFocused, false);
-    ColorDown = DeriveAdvColor(base, ColorDown, AdvColorDown, true);
-    ColorBorder = DeriveAdvColor(base, ColorBorder, AdvColorBorder, true);
+    colorFocused_ = DeriveAdvColor(base, colorFocused_, advColorFocused_, false);
+    colorDown_ = DeriveAdvColor(base, colorDown_, advColorDown_, true);
+    colorBorder_ = DeriveAdvColor(base, colorBorder_, advColorBorder_, true);
 }
 
 void TFlatButton::setTransparentMode(TTransparentMode m) {
-    TransparentMode = m;
+    transparentMode_ = m;
     update();
 }
 
 void TFlatButton::setDefault(bool v) {
-    Default = v;
+    default_ = v;
     update();
 }
 
 void TFlatButton::setGroupIndex(int v) {
-    if (GroupIndex == v) return;
-    GroupIndex = v;
+    if (groupIndex_ == v) return;
+    groupIndex_ = v;
     NotifyGroup();
 }
 
 void TFlatButton::setAllowAllUp(bool v) {
-    if (AllowAllUp == v) return;
-    AllowAllUp = v;
+    if (allowAllUp_ == v) return;
+    allowAllUp_ = v;
     NotifyGroup();
 }
 
 void TFlatButton::setDown(bool v) {
-    if (GroupIndex == 0) v = false;
-    if (v == Down) return;
-    if (Down && !AllowAllUp) return; // a latched button may only be released by a sibling
-    Down = v;
+    if (groupIndex_ == 0) v = false;
+    if (v == down_) return;
+    if (down_ && !allowAllUp_) return; // a latched button may only be released by a sibling
+    down_ = v;
     if (v) {
-        if (State == stUp) update();
-        State = stLatched;
+        if (state_ == stUp) update();
+        state_ = stLatched;
     } else {
-        State = stUp;
+        state_ = stUp;
         update();
     }
     if (v) NotifyGroup();
 }
 
 void TFlatButton::setGlyph(const QImage& img) {
-    if (&img == &Glyph) return;
-    Glyph = gdi::ToBitmap24(img);
-    if (!Glyph.isNull() && Glyph.height() > 0 && Glyph.width() % Glyph.height() == 0) {
-        const int n = Glyph.width() / Glyph.height();
-        NumGlyphs = n > 4 ? 1 : std::max(1, n);
+    if (&img == &glyph_) return;
+    glyph_ = gdi::ToBitmap24(img);
+    if (!glyph_.isNull() && glyph_.height() > 0 && glyph_.width() % glyph_.height() == 0) {
+        const int n = glyph_.width() / glyph_.height();
+        numGlyphs_ = n > 4 ? 1 : std::max(1, n);
     }
     update();
 }
 
 void TFlatButton::setNumGlyphs(TNumGlyphs n) {
     n = std::clamp(n, 1, 4);
-    if (NumGlyphs == n) return;
-    NumGlyphs = n;
+    if (numGlyphs_ == n) return;
+    numGlyphs_ = n;
     update();
 }
 
 void TFlatButton::setLayout(TButtonLayout l) {
-    if (Layout == l) return;
-    Layout = l;
+    if (layout_ == l) return;
+    layout_ = l;
     update();
 }
 
 void TFlatButton::setMargin(int m) {
-    if (Margin == m || m < -1) return;
-    Margin = m;
+    if (margin_ == m || m < -1) return;
+    margin_ = m;
     update();
 }
 
 void TFlatButton::setSpacing(int s) {
-    if (Spacing == s) return;
-    Spacing = s;
+    if (spacing_ == s) return;
+    spacing_ = s;
     update();
 }
 
 void TFlatButton::setCaption(const QString& c) {
-    Caption = c;
+    caption_ = c;
     UpdateAccelerator();
     update();
 }
@@ -211,37 +220,36 @@ void TFlatButton::setTabStop(bool v) {
 }
 
 void TFlatButton::UpdateAccelerator() {
-    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QChar ch = AcceleratorChar(Caption);
-    if (!ch.isNull()) shortcutId_ = grabShortcut(QKeySequence(Qt::ALT | ch.toUpper().unicode()));
+    shortcutId_ = GrabAccelerator(this, caption_, shortcutId_);
+    // A group box keeps the accelerators of the controls inside it to itself.
+    if (shortcutId_ != 0) setShortcutEnabled(shortcutId_, !InsideGroupBox(this));
 }
 
 void TFlatButton::Click() {
-    if (ModalResult != 0 && parentWidget() != nullptr)
-        if (auto* dlg = qobject_cast<QDialog*>(window())) dlg->done(ModalResult);
+    if (modalResult_ != 0 && parentWidget() != nullptr)
+        if (auto* dlg = qobject_cast<QDialog*>(window())) dlg->done(modalResult_);
     if (OnClick) OnClick(this);
 }
 
 // ---- grouping ----------------------------------------------------------------------------
 
 void TFlatButton::NotifyGroup() {
-    if (GroupIndex == 0 || parentWidget() == nullptr) return;
+    if (groupIndex_ == 0 || parentWidget() == nullptr) return;
     QList<QPointer<TFlatButton>> siblings;
     for (QObject* o : parentWidget()->children())
         if (auto* b = dynamic_cast<TFlatButton*>(o); b != nullptr && b != this) siblings.append(b);
     for (const auto& b : siblings)
-        if (b) b->GroupNotified(GroupIndex, this);
+        if (b) b->GroupNotified(groupIndex_, this);
 }
 
 void TFlatButton::GroupNotified(int groupIndex, TFlatButton* sender) {
-    if (groupIndex != GroupIndex || sender == this) return;
-    if (sender->Down && Down) {
-        Down = false;
-        State = stUp;
+    if (groupIndex != groupIndex_ || sender == this) return;
+    if (sender->down_ && down_) {
+        down_ = false;
+        state_ = stUp;
         update();
     }
-    AllowAllUp = sender->AllowAllUp;
+    allowAllUp_ = sender->allowAllUp_;
 }
 
 // ---- hover tracking ------------------------------------------------------------------------
@@ -251,15 +259,15 @@ bool TFlatButton::UnderCursor() const {
 }
 
 void TFlatButton::EnterHot() {
-    if (isEnabled() && !Hovered) {
-        Hovered = true;
+    if (isEnabled() && !hovered_) {
+        hovered_ = true;
         update();
     }
 }
 
 void TFlatButton::LeaveHot() {
-    if (isEnabled() && Hovered && !Pressing) {
-        Hovered = false;
+    if (isEnabled() && hovered_ && !pressing_) {
+        hovered_ = false;
         StopTracking();
         update();
     }
@@ -275,7 +283,7 @@ void TFlatButton::StopTracking() {
 void TFlatButton::RefreshHover() {
     if (!isEnabled()) return;
     const bool over = UnderCursor();
-    Hovered = !over;
+    hovered_ = !over;
     if (over)
         EnterHot();
     else
@@ -291,20 +299,21 @@ void TFlatButton::HoverTick() {
 bool TFlatButton::event(QEvent* e) {
     if (e->type() == gdi::ParentColorChangedEvent() || e->type() == gdi::SysColorChangedEvent() ||
         e->type() == QEvent::ParentChange) {
-        if (e->type() != gdi::SysColorChangedEvent() && ParentColor && parentWidget() != nullptr)
+        if (e->type() != gdi::SysColorChangedEvent() && parentColor_ && parentWidget() != nullptr)
             gdi::SetControlColor(this, gdi::ControlColor(parentWidget()));
-        if (e->type() != QEvent::ParentChange && UseAdvColors) {
+        if (e->type() != QEvent::ParentChange && useAdvColors_) {
             setParentColor(true);
             ApplyAdvColors();
         }
+        if (e->type() == QEvent::ParentChange) UpdateAccelerator();
         update();
         return QWidget::event(e);
     }
     if (e->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(e);
         if (se->shortcutId() == shortcutId_ && shortcutId_ != 0) {
-            if (isEnabled()) {
-                if (GroupIndex != 0) setDown(true);
+            if (isEnabled() && !InsideGroupBox(this)) {
+                if (groupIndex_ != 0) setDown(true);
                 Click();
             }
             return true;
@@ -321,21 +330,21 @@ bool TFlatButton::Inside(const QPoint& p) const {
 void TFlatButton::mousePressEvent(QMouseEvent* e) {
     if (OnMouseDown) OnMouseDown(this, e);
     if (e->button() != Qt::LeftButton || !isEnabled()) return;
-    if (!Down) {
-        State = stPressed;
+    if (!down_) {
+        state_ = stPressed;
         update();
     }
-    Pressing = true;
+    pressing_ = true;
     setFocus(Qt::MouseFocusReason);
 }
 
 void TFlatButton::mouseMoveEvent(QMouseEvent* e) {
     if (OnMouseMove) OnMouseMove(this, e);
-    if (Pressing) {
-        TFlatButtonState next = Down ? stLatched : stUp;
-        if (Inside(e->position().toPoint())) next = Down ? stLatched : stPressed;
-        if (next != State) {
-            State = next;
+    if (pressing_) {
+        TFlatButtonState next = down_ ? stLatched : stUp;
+        if (Inside(e->position().toPoint())) next = down_ ? stLatched : stPressed;
+        if (next != state_) {
+            state_ = next;
             update();
         }
     }
@@ -352,18 +361,18 @@ void TFlatButton::mouseMoveEvent(QMouseEvent* e) {
 
 void TFlatButton::mouseReleaseEvent(QMouseEvent* e) {
     if (OnMouseUp) OnMouseUp(this, e);
-    if (!Pressing) return;
-    Pressing = false;
+    if (!pressing_) return;
+    pressing_ = false;
     const bool inside = Inside(e->position().toPoint());
-    if (GroupIndex == 0) {
-        State = stUp;
-        Hovered = false;
+    if (groupIndex_ == 0) {
+        state_ = stUp;
+        hovered_ = false;
         if (inside) update();
     } else if (inside) {
-        setDown(!Down);
-        if (Down) update();
+        setDown(!down_);
+        if (down_) update();
     } else {
-        if (Down) State = stLatched;
+        if (down_) state_ = stLatched;
         update();
     }
     if (inside) {
@@ -380,26 +389,26 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent* e) {
 void TFlatButton::mouseDoubleClickEvent(QMouseEvent* e) {
     // The second press of a double click presses the button like the first one.
     mousePressEvent(e);
-    if (e->button() == Qt::LeftButton && Down && OnDblClick) OnDblClick(this);
+    if (e->button() == Qt::LeftButton && down_ && OnDblClick) OnDblClick(this);
 }
 
 void TFlatButton::keyPressEvent(QKeyEvent* e) {
     e->accept(); // no key goes on to ordinary handling
     if (e->key() != Qt::Key_Space) return;
-    if (GroupIndex != 0)
+    if (groupIndex_ != 0)
         setDown(true);
     else
-        State = stPressed;
+        state_ = stPressed;
     update();
 }
 
 void TFlatButton::keyReleaseEvent(QKeyEvent* e) {
     e->accept();
     if (e->key() != Qt::Key_Space || e->isAutoRepeat()) return;
-    if (GroupIndex != 0)
+    if (groupIndex_ != 0)
         setDown(false);
     else
-        State = stUp;
+        state_ = stUp;
     const QPointer<TFlatButton> self(this);
     Click();
     if (self) update();
@@ -408,7 +417,7 @@ void TFlatButton::keyReleaseEvent(QKeyEvent* e) {
 void TFlatButton::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     if (isEnabled()) {
-        Hovered = true;
+        hovered_ = true;
         update();
     }
 }
@@ -432,9 +441,12 @@ void TFlatButton::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::EnabledChange) {
         if (!isEnabled()) {
-            Hovered = false;
-            State = stDisabled;
+            hovered_ = false;
+            state_ = stDisabled;
+            pressing_ = false;
             StopTracking();
+        } else {
+            state_ = SettledState();
         }
         RefreshHover();
         update();
@@ -445,12 +457,12 @@ void TFlatButton::changeEvent(QEvent* e) {
 
 void TFlatButton::moveEvent(QMoveEvent* e) {
     QWidget::moveEvent(e);
-    if (TransparentMode != tmNone) update();
+    if (transparentMode_ != tmNone) update();
 }
 
 void TFlatButton::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (TransparentMode != tmNone) update();
+    if (transparentMode_ != tmNone) update();
 }
 
 // ---- painting ------------------------------------------------------------------------------
@@ -461,116 +473,124 @@ void TFlatButton::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, face);
 }
 
+TFlatButtonState TFlatButton::SettledState() const {
+    if (!isEnabled()) return stDisabled;
+    if (state_ == stDisabled) return (down_ && groupIndex_ != 0) ? stLatched : stUp;
+    return state_;
+}
+
 QImage TFlatButton::RenderFace() {
     const int w = std::max(1, width()), h = std::max(1, height());
-    const TColor key = Glyph.isNull() ? gdi::clNone : gdi::PixelColor(Glyph, 0, Glyph.height() - 1);
-
     QImage bmp(w, h, QImage::Format_RGB32);
     bmp.fill(Qt::white);
     TCanvas c(&bmp);
     c.Font = font();
-    c.FontColor = FontColor;
+    c.FontColor = fontColor_;
 
-    const TPoint offset = (State == stPressed || State == stLatched) ? TPoint{1, 1} : TPoint{0, 0};
+    // The layout follows the stored state, the look the settled one (they differ only until
+    // an enabled change has been handled).
+    const TPoint offset =
+        (state_ == stPressed || state_ == stLatched) ? TPoint{1, 1} : TPoint{0, 0};
     const TRect client{0, 0, width(), height()};
-    LayoutGlyphAndCaption(c, client, offset, Layout, Spacing, Margin,
-                          Glyph.isNull() ? nullptr : &Glyph, NumGlyphs, Caption, CaptionRect,
-                          GlyphOrigin);
+    LayoutGlyphAndCaption(c, client, offset, layout_, spacing_, margin_,
+                          glyph_.isNull() ? nullptr : &glyph_, numGlyphs_, caption_, captionRect_,
+                          glyphOrigin_);
+    const TFlatButtonState state = SettledState();
+    PaintFace(c, client, state);
+    PaintBorder(c, client, state);
+    PaintGlyph(c, state);
+    PaintCaption(c, state);
+    c.End();
+    return bmp;
+}
 
-    if (!isEnabled()) {
-        State = stDisabled;
-        Pressing = false;
-    } else if (State == stDisabled) {
-        State = (Down && GroupIndex != 0) ? stLatched : stUp;
-    }
-
-    // Face.
+void TFlatButton::PaintFace(TCanvas& c, const TRect& client, TFlatButtonState state) {
     const bool parentBack =
-        TransparentMode == tmAlways || (TransparentMode == tmNotFocused && !Hovered);
+        transparentMode_ == tmAlways || (transparentMode_ == tmNotFocused && !hovered_);
     if (parentBack) {
         c.FillRect(client, color());
         PaintParentBackground(this, c);
-    } else {
-        TColor face = color();
-        switch (State) {
-        case stUp:
-            face = Hovered ? ColorFocused : color();
-            break;
-        case stDisabled:
-            face = color();
-            break;
-        case stPressed:
-            face = ColorDown;
-            break;
-        case stLatched:
-            face = Hovered ? ColorFocused : ColorDown;
-            break;
-        }
-        c.FillRect(client, face);
+        return;
     }
-
-    // Border.
-    switch (State) {
+    TColor face = color();
+    switch (state) {
     case stUp:
-        if (Hovered)
-            DrawBevelFrame(c, client, ColorHighLight, ColorShadow, 1);
-        else
-            DrawBevelFrame(c, client, ColorBorder, ColorBorder, Default ? 2 : 1);
+        face = hovered_ ? colorFocused_ : color();
         break;
     case stDisabled:
-        DrawBevelFrame(c, client, ColorBorder, ColorBorder, 1);
+        face = color();
+        break;
+    case stPressed:
+        face = colorDown_;
+        break;
+    case stLatched:
+        face = hovered_ ? colorFocused_ : colorDown_;
+        break;
+    }
+    c.FillRect(client, face);
+}
+
+void TFlatButton::PaintBorder(TCanvas& c, const TRect& client, TFlatButtonState state) const {
+    switch (state) {
+    case stUp:
+        if (hovered_)
+            DrawBevelFrame(c, client, colorHighLight_, colorShadow_, 1);
+        else
+            DrawBevelFrame(c, client, colorBorder_, colorBorder_, default_ ? 2 : 1);
+        break;
+    case stDisabled:
+        DrawBevelFrame(c, client, colorBorder_, colorBorder_, 1);
         break;
     case stPressed:
     case stLatched:
-        DrawBevelFrame(c, client, ColorShadow, ColorHighLight, 1);
+        DrawBevelFrame(c, client, colorShadow_, colorHighLight_, 1);
         break;
     }
+}
 
-    // Picture: the strip's image for this state, then the disabled look for a single image.
-    if (!Glyph.isNull() && Glyph.width() > 0) {
-        const int W = Glyph.width(), H = Glyph.height(), gw = std::max(1, W / NumGlyphs);
-        int from = 0, to = W;
-        if (NumGlyphs > 1) {
-            static constexpr int kStart[5][4] = {
-                {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 1, 0, 0}, {0, 1, 2, 2}, {0, 1, 2, 3}};
-            const int idx = kStart[NumGlyphs][State];
-            from = idx * gw;
-            to = idx == NumGlyphs - 1 ? W : from + gw;
-        }
-        QImage g(gw, H, QImage::Format_RGB32);
-        {
-            TCanvas gc(&g);
-            gc.CopyRect({0, 0, gw, H}, Glyph, {from, 0, to, H});
-        }
-        TColor gkey = key;
-        if (NumGlyphs == 1 && State == stDisabled) {
-            g = MakeDisabledBitmap(g, gdi::clBlack, gdi::clBtnFace, gdi::clBtnHighlight,
-                                   gdi::clBtnShadow, true);
-            gkey = gdi::PixelColor(g, 0, g.height() - 1);
-        }
-        c.DrawTransparent(GlyphOrigin.X, GlyphOrigin.Y, g, gkey);
+// The strip's image for the state, then the disabled look for a single image.
+void TFlatButton::PaintGlyph(TCanvas& c, TFlatButtonState state) const {
+    if (glyph_.isNull() || glyph_.width() <= 0) return;
+    const int W = glyph_.width(), H = glyph_.height(), gw = std::max(1, W / numGlyphs_);
+    int from = 0, to = W;
+    if (numGlyphs_ > 1) {
+        static constexpr int kStart[5][4] = {
+            {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 1, 0, 0}, {0, 1, 2, 2}, {0, 1, 2, 3}};
+        const int idx = kStart[numGlyphs_][state];
+        from = idx * gw;
+        to = idx == numGlyphs_ - 1 ? W : from + gw;
     }
+    TColor key = gdi::PixelColor(glyph_, 0, H - 1);
+    // A strip narrower than its images leaves nothing to copy for the later ones: they show
+    // as fully transparent.
+    QImage g(gw, H, QImage::Format_RGB32);
+    g.fill(gdi::ToQColor(key));
+    {
+        TCanvas gc(&g);
+        gc.CopyRect({0, 0, gw, H}, glyph_, {from, 0, to, H});
+    }
+    if (numGlyphs_ == 1 && state == stDisabled) {
+        g = MakeDisabledBitmap(g, gdi::clBlack, gdi::clBtnFace, gdi::clBtnHighlight,
+                               gdi::clBtnShadow, true);
+        key = gdi::PixelColor(g, 0, g.height() - 1);
+    }
+    c.DrawTransparent(glyphOrigin_.X, glyphOrigin_.Y, g, key);
+}
 
-    // Caption.
-    if (!Caption.isEmpty()) {
-        c.Brush.Style = gdi::bsClear;
-        const unsigned flags = gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE;
-        if (State == stDisabled) {
-            TRect r = CaptionRect;
-            r.Offset(1, 1);
-            c.FontColor = gdi::clBtnHighlight;
-            c.DrawText(Caption, r, flags);
-            r = CaptionRect;
-            c.FontColor = gdi::clBtnShadow;
-            c.DrawText(Caption, r, flags);
-        } else {
-            TRect r = CaptionRect;
-            c.DrawText(Caption, r, flags);
-        }
-        c.Brush.Style = gdi::bsSolid;
+void TFlatButton::PaintCaption(TCanvas& c, TFlatButtonState state) const {
+    if (caption_.isEmpty()) return;
+    c.Brush.Style = gdi::bsClear;
+    const unsigned flags = gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE;
+    TRect r = captionRect_;
+    if (state == stDisabled) {
+        r.Offset(1, 1);
+        c.FontColor = gdi::clBtnHighlight;
+        c.DrawText(caption_, r, flags);
+        r = captionRect_;
+        c.FontColor = gdi::clBtnShadow;
     }
-    c.End();
-    return bmp;
+    c.DrawText(caption_, r, flags);
+    c.Brush.Style = gdi::bsSolid;
 }
 
 } // namespace flat

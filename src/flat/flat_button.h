@@ -17,6 +17,7 @@ enum TFlatButtonState { stUp = 0, stDisabled = 1, stPressed = 2, stLatched = 3 }
 // and a raised border under the mouse, a sunken look while pressed; optionally one of a group
 // of latching buttons. The hover look is tracked by one timer shared by all flat buttons.
 class TFlatButton : public QWidget {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 
@@ -25,60 +26,60 @@ public:
 
     TColor color() const;
     void setColor(TColor c); // turns ParentColor off
-    bool parentColor() const { return ParentColor; }
+    bool parentColor() const { return parentColor_; }
     void setParentColor(bool v);
 
-    TColor colorFocused() const { return ColorFocused; }
+    TColor colorFocused() const { return colorFocused_; }
     void setColorFocused(TColor c);
-    TColor colorDown() const { return ColorDown; }
+    TColor colorDown() const { return colorDown_; }
     void setColorDown(TColor c);
-    TColor colorBorder() const { return ColorBorder; }
+    TColor colorBorder() const { return colorBorder_; }
     void setColorBorder(TColor c);
-    TColor colorHighLight() const { return ColorHighLight; }
+    TColor colorHighLight() const { return colorHighLight_; }
     void setColorHighLight(TColor c);
-    TColor colorShadow() const { return ColorShadow; }
+    TColor colorShadow() const { return colorShadow_; }
     void setColorShadow(TColor c);
 
-    TAdvColors advColorFocused() const { return AdvColorFocused; }
+    TAdvColors advColorFocused() const { return advColorFocused_; }
     void setAdvColorFocused(TAdvColors v);
-    TAdvColors advColorDown() const { return AdvColorDown; }
+    TAdvColors advColorDown() const { return advColorDown_; }
     void setAdvColorDown(TAdvColors v);
-    TAdvColors advColorBorder() const { return AdvColorBorder; }
+    TAdvColors advColorBorder() const { return advColorBorder_; }
     void setAdvColorBorder(TAdvColors v);
-    bool useAdvColors() const { return UseAdvColors; }
+    bool useAdvColors() const { return useAdvColors_; }
     void setUseAdvColors(bool v);
 
-    TTransparentMode transparentMode() const { return TransparentMode; }
+    TTransparentMode transparentMode() const { return transparentMode_; }
     void setTransparentMode(TTransparentMode m);
-    bool isDefault() const { return Default; }
+    bool isDefault() const { return default_; }
     void setDefault(bool v);
-    int groupIndex() const { return GroupIndex; }
+    int groupIndex() const { return groupIndex_; }
     void setGroupIndex(int v);
-    bool down() const { return Down; }
+    bool down() const { return down_; }
     void setDown(bool v);
-    bool allowAllUp() const { return AllowAllUp; }
+    bool allowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool v);
 
     // The picture strip: 24-bit, NumGlyphs images side by side; the bottom-left pixel's
     // colour is left out when drawn.
-    const QImage& glyph() const { return Glyph; }
+    const QImage& glyph() const { return glyph_; }
     void setGlyph(const QImage& img);
-    TNumGlyphs numGlyphs() const { return NumGlyphs; }
+    TNumGlyphs numGlyphs() const { return numGlyphs_; }
     void setNumGlyphs(TNumGlyphs n);
-    TButtonLayout layout() const { return Layout; }
+    TButtonLayout layout() const { return layout_; }
     void setLayout(TButtonLayout l);
-    int margin() const { return Margin; }
+    int margin() const { return margin_; }
     void setMargin(int m);
-    int spacing() const { return Spacing; }
+    int spacing() const { return spacing_; }
     void setSpacing(int s);
-    int modalResult() const { return ModalResult; }
-    void setModalResult(int r) { ModalResult = r; }
+    int modalResult() const { return modalResult_; }
+    void setModalResult(int r) { modalResult_ = r; }
 
     // Colour of the caption text.
-    TColor fontColor() const { return FontColor; }
+    TColor fontColor() const { return fontColor_; }
     void setFontColor(TColor c);
 
-    QString caption() const { return Caption; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& c);
     bool tabStop() const { return focusPolicy() == Qt::StrongFocus; }
     void setTabStop(bool v);
@@ -86,11 +87,12 @@ public:
     // Raises OnClick (after handing ModalResult to a dialog parent).
     void Click();
 
-    TFlatButtonState state() const { return State; }
-    bool hovered() const { return Hovered; }
-    bool pressing() const { return Pressing; }
-    TRect captionRect() const { return CaptionRect; }
-    TPoint glyphOrigin() const { return GlyphOrigin; }
+    // The state the face shows: disabled while the button is disabled.
+    TFlatButtonState state() const { return SettledState(); }
+    bool hovered() const { return hovered_; }
+    bool pressing() const { return pressing_ && isEnabled(); }
+    TRect captionRect() const { return captionRect_; }
+    TPoint glyphOrigin() const { return glyphOrigin_; }
 
     // The timer, the tracked button and the count shared by all flat buttons.
     static QTimer* HoverTimer();
@@ -127,6 +129,11 @@ protected:
 
 private:
     void ApplyAdvColors();
+    TFlatButtonState SettledState() const;
+    void PaintFace(TCanvas& c, const TRect& client, TFlatButtonState state);
+    void PaintBorder(TCanvas& c, const TRect& client, TFlatButtonState state) const;
+    void PaintGlyph(TCanvas& c, TFlatButtonState state) const;
+    void PaintCaption(TCanvas& c, TFlatButtonState state) const;
     void EnterHot();
     void LeaveHot();
     void StopTracking();
@@ -138,35 +145,35 @@ private:
     void UpdateAccelerator();
     static void HoverTick();
 
-    bool ParentColor = true;
-    TColor ColorFocused = gdi::RGB(235, 234, 225);
-    TColor ColorDown = gdi::RGB(217, 214, 197);
-    TColor ColorBorder = gdi::RGB(160, 150, 131);
-    TColor ColorHighLight = gdi::clWhite;
-    TColor ColorShadow = gdi::clBlack;
-    TAdvColors AdvColorFocused = 10;
-    TAdvColors AdvColorDown = 10;
-    TAdvColors AdvColorBorder = 50;
-    bool UseAdvColors = false;
-    TTransparentMode TransparentMode = tmNone;
-    bool Default = false;
-    int GroupIndex = 0;
-    bool Down = false;
-    bool AllowAllUp = false;
-    QImage Glyph;
-    TNumGlyphs NumGlyphs = 1;
-    TButtonLayout Layout = blGlyphTop;
-    int Margin = -1;
-    int Spacing = 4;
-    int ModalResult = 0;
-    QString Caption;
-    TColor FontColor = gdi::clWindowText;
+    bool parentColor_ = true;
+    TColor colorFocused_ = gdi::RGB(235, 234, 225);
+    TColor colorDown_ = gdi::RGB(217, 214, 197);
+    TColor colorBorder_ = gdi::RGB(160, 150, 131);
+    TColor colorHighLight_ = gdi::clWhite;
+    TColor colorShadow_ = gdi::clBlack;
+    TAdvColors advColorFocused_ = 10;
+    TAdvColors advColorDown_ = 10;
+    TAdvColors advColorBorder_ = 50;
+    bool useAdvColors_ = false;
+    TTransparentMode transparentMode_ = tmNone;
+    bool default_ = false;
+    int groupIndex_ = 0;
+    bool down_ = false;
+    bool allowAllUp_ = false;
+    QImage glyph_;
+    TNumGlyphs numGlyphs_ = 1;
+    TButtonLayout layout_ = blGlyphTop;
+    int margin_ = -1;
+    int spacing_ = 4;
+    int modalResult_ = 0;
+    QString caption_;
+    TColor fontColor_ = gdi::clWindowText;
 
-    TFlatButtonState State = stUp;
-    bool Hovered = false;
-    bool Pressing = false;
-    TRect CaptionRect;
-    TPoint GlyphOrigin;
+    TFlatButtonState state_ = stUp;
+    bool hovered_ = false;
+    bool pressing_ = false;
+    TRect captionRect_;
+    TPoint glyphOrigin_;
     int shortcutId_ = 0;
 };
 

@@ -48,7 +48,7 @@ private:
 };
 
 TFlatComboBox::TFlatComboBox(QWidget* parent)
-    : QComboBox(parent), SystemButtonWidth(gdi::GetSystemMetrics(gdi::SM_CXVSCROLL)) {
+    : QComboBox(parent), systemButtonWidth_(gdi::GetSystemMetrics(gdi::SM_CXVSCROLL)) {
     proxy_ = new FlatStyle(this);
     QWidget::setStyle(proxy_);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -74,9 +74,9 @@ TFlatComboBox::~TFlatComboBox() {
 
 // ---- properties --------------------------------------------------------------------------
 
-void TFlatComboBox::setStyle(TComboBoxStyle s) {
-    if (Style == s) return;
-    Style = s;
+void TFlatComboBox::setComboStyle(TComboBoxStyle s) {
+    if (style_ == s) return;
+    style_ = s;
     const bool editable = s < csDropDownList;
     if (editable != isEditable()) {
         setEditable(editable);
@@ -96,56 +96,56 @@ void TFlatComboBox::setColor(TColor c) {
 }
 
 void TFlatComboBox::setColorArrow(TColor c) {
-    ColorArrow = c;
+    colorArrow_ = c;
     update();
 }
 
 void TFlatComboBox::setColorArrowBackground(TColor c) {
-    ColorArrowBackground = c;
+    colorArrowBackground_ = c;
     update();
 }
 
 void TFlatComboBox::setColorBorder(TColor c) {
-    ColorBorder = c;
+    colorBorder_ = c;
     update();
 }
 
 void TFlatComboBox::setAdvColorBorder(TAdvColors v) {
-    AdvColorBorder = v;
+    advColorBorder_ = v;
     ApplyAdvColors();
     update();
 }
 
 void TFlatComboBox::setAdvColorArrowBackground(TAdvColors v) {
-    AdvColorArrowBackground = v;
+    advColorArrowBackground_ = v;
     ApplyAdvColors();
     update();
 }
 
 void TFlatComboBox::setUseAdvColors(bool v) {
-    if (UseAdvColors == v) return;
-    UseAdvColors = v;
+    if (useAdvColors_ == v) return;
+    useAdvColors_ = v;
     ApplyAdvColors();
     update();
 }
 
 void TFlatComboBox::setFontColor(TColor c) {
-    FontColor = c;
+    fontColor_ = c;
     ApplyColors();
 }
 
 void TFlatComboBox::ApplyAdvColors() {
     // The rule reads the parent's colour; without a parent there is nothing to derive from.
-    if (!UseAdvColors || parentWidget() == nullptr) return;
+    if (!useAdvColors_ || parentWidget() == nullptr) return;
     const TColor base = gdi::ControlColor(parentWidget());
-    ColorBorder = DeriveAdvColor(base, ColorBorder, AdvColorBorder, true);
-    ColorArrowBackground =
-        DeriveAdvColor(base, ColorArrowBackground, AdvColorArrowBackground, true);
+    colorBorder_ = DeriveAdvColor(base, colorBorder_, advColorBorder_, true);
+    colorArrowBackground_ =
+        DeriveAdvColor(base, colorArrowBackground_, advColorArrowBackground_, true);
 }
 
 void TFlatComboBox::setItemHeight(int h) {
-    if (h <= 0 || h == ItemHeight) return;
-    ItemHeight = h;
+    if (h <= 0 || h == itemHeight_) return;
+    itemHeight_ = h;
     update();
 }
 
@@ -191,24 +191,24 @@ QStringList TFlatComboBox::items() const {
 
 TRect TFlatComboBox::ArrowButtonRect() const {
     TRect r{0, 0, width(), height()};
-    r.Left = width() - ArrowButtonWidth;
+    r.Left = width() - arrowButtonWidth_;
     r.Offset(-1, 0);
     return r;
 }
 
 QRect TFlatComboBox::EditRect() const {
-    return QRect(3, 3, std::max(0, width() - ArrowButtonWidth - 8), std::max(0, height() - 6));
+    return QRect(3, 3, std::max(0, width() - arrowButtonWidth_ - 8), std::max(0, height() - 6));
 }
 
 bool TFlatComboBox::IsActive() const {
     const QWidget* f = QApplication::focusWidget();
-    return DroppedDown || (f != nullptr && (f == this || (isEditable() && f == lineEdit())));
+    return droppedDown_ || (f != nullptr && (f == this || (isEditable() && f == lineEdit())));
 }
 
 void TFlatComboBox::RefreshActive() {
     const bool active = IsActive();
-    if (active != WasActive) {
-        WasActive = active;
+    if (active != wasActive_) {
+        wasActive_ = active;
         update();
     }
 }
@@ -228,8 +228,8 @@ void TFlatComboBox::ApplyColors() {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, gdi::ToQColor(color()));
     pal.setColor(QPalette::Window, gdi::ToQColor(color()));
-    pal.setColor(QPalette::Text, gdi::ToQColor(FontColor));
-    pal.setColor(QPalette::ButtonText, gdi::ToQColor(FontColor));
+    pal.setColor(QPalette::Text, gdi::ToQColor(fontColor_));
+    pal.setColor(QPalette::ButtonText, gdi::ToQColor(fontColor_));
     pal.setColor(QPalette::Disabled, QPalette::Text, gdi::ToQColor(gdi::clGrayText));
     setPalette(pal);
     if (QLineEdit* e = lineEdit()) e->setPalette(pal);
@@ -238,7 +238,7 @@ void TFlatComboBox::ApplyColors() {
 }
 
 void TFlatComboBox::showPopup() {
-    DroppedDown = true;
+    droppedDown_ = true;
     if (OnDropDown) OnDropDown(this);
     SelectItemOfText(); // the list opens on the current item
     QComboBox::showPopup();
@@ -259,7 +259,7 @@ void TFlatComboBox::SelectItemOfText() {
 
 void TFlatComboBox::hidePopup() {
     QComboBox::hidePopup();
-    DroppedDown = false;
+    droppedDown_ = false;
     TRect r = ArrowButtonRect();
     r.Left -= 2;
     update(r.ToQRect());
@@ -315,7 +315,7 @@ void TFlatComboBox::changeEvent(QEvent* e) {
     if (e->type() == QEvent::EnabledChange) {
         update();
     } else if (e->type() == QEvent::FontChange) {
-        ItemHeight = 13;
+        itemHeight_ = 13;
         if (isEditable()) lineEdit()->setGeometry(EditRect());
         update();
     }
@@ -324,8 +324,8 @@ void TFlatComboBox::changeEvent(QEvent* e) {
 // ---- painting ------------------------------------------------------------------------------
 
 void TFlatComboBox::PaintFrame(gdi::TCanvas& c) {
-    TRect r{0, 0, width() - (ArrowButtonWidth + 1), height()};
-    c.FrameRect(r, ColorBorder);
+    TRect r{0, 0, width() - (arrowButtonWidth_ + 1), height()};
+    c.FrameRect(r, colorBorder_);
     r.Inflate(-1, -1);
     c.FrameRect(r, color());
     r.Inflate(-1, -1);
@@ -335,8 +335,8 @@ void TFlatComboBox::PaintFrame(gdi::TCanvas& c) {
 void TFlatComboBox::PaintArrowButton(gdi::TCanvas& c) {
     TRect b = ArrowButtonRect();
     b.Inflate(1, 0);
-    c.FillRect(b, ColorArrowBackground);
-    c.FrameRect(b, ColorBorder);
+    c.FillRect(b, colorArrowBackground_);
+    c.FrameRect(b, colorBorder_);
     const int x = b.Left + b.Width() / 2 - 6;
     const int y = b.Top + b.Height() / 2 - 1;
     auto triangle = [&](int x0, int y0, TColor col) {
@@ -345,13 +345,13 @@ void TFlatComboBox::PaintArrowButton(gdi::TCanvas& c) {
         c.Pen.Width = 1;
         c.Brush.Color = col;
         c.Brush.Style = gdi::bsSolid;
-        if (DroppedDown)
+        if (droppedDown_)
             c.Polygon({{x0 + 4, y0 + 2}, {x0 + 8, y0 + 2}, {x0 + 6, y0}});
         else
             c.Polygon({{x0 + 4, y0}, {x0 + 8, y0}, {x0 + 6, y0 + 2}});
     };
     if (isEnabled()) {
-        triangle(x, y, ColorArrow);
+        triangle(x, y, colorArrow_);
     } else {
         triangle(x + 1, y + 1, gdi::clWhite);
         triangle(x, y, gdi::RGB(128, 128, 128));
@@ -360,11 +360,11 @@ void TFlatComboBox::PaintArrowButton(gdi::TCanvas& c) {
 
 void TFlatComboBox::PaintSelection(gdi::TCanvas& c) {
     const int cw = width(), ch = height();
-    const bool focusedClosed = hasFocus() && !DroppedDown;
-    const TRect strip{cw - ArrowButtonWidth - 10, 3, cw - (ArrowButtonWidth + 5), ch - 3};
+    const bool focusedClosed = hasFocus() && !droppedDown_;
+    const TRect strip{cw - arrowButtonWidth_ - 10, 3, cw - (arrowButtonWidth_ + 5), ch - 3};
     c.FillRect(strip, focusedClosed ? gdi::clHighlight : color());
     if (focusedClosed) {
-        c.FrameRect({3, 3, cw - 3 - (ArrowButtonWidth + 2), ch - 3}, gdi::clHighlight);
+        c.FrameRect({3, 3, cw - 3 - (arrowButtonWidth_ + 2), ch - 3}, gdi::clHighlight);
         c.Brush.Color = gdi::clWindow;
     }
 }
@@ -379,19 +379,19 @@ void TFlatComboBox::paintEvent(QPaintEvent*) {
 
     if (ListStyle()) {
         // The selected item as the list styles show it: highlighted while focused and closed.
-        const bool focusedClosed = hasFocus() && !DroppedDown;
-        const TRect area{3, 3, w - SystemButtonWidth - 2, h - 3};
+        const bool focusedClosed = hasFocus() && !droppedDown_;
+        const TRect area{3, 3, w - systemButtonWidth_ - 2, h - 3};
         if (focusedClosed) c.FillRect(area, gdi::clHighlight);
         TRect tr{area.Left + 1, area.Top, area.Right, area.Bottom};
         c.Brush.Style = gdi::bsClear;
         c.FontColor = !isEnabled()    ? gdi::clGrayText
                       : focusedClosed ? gdi::clHighlightText
-                                      : FontColor;
+                                      : fontColor_;
         c.DrawText(currentText(), tr, gdi::DT_SINGLELINE | gdi::DT_VCENTER | gdi::DT_NOPREFIX);
         c.Brush.Style = gdi::bsSolid;
         PaintSelection(c);
-    } else if (Style == csDropDown && DroppedDown) {
-        c.FrameRect({2, 2, w - ArrowButtonWidth - 3, h - 2}, gdi::clWindow);
+    } else if (style_ == csDropDown && droppedDown_) {
+        c.FrameRect({2, 2, w - arrowButtonWidth_ - 3, h - 2}, gdi::clWindow);
     }
     PaintFrame(c);
     PaintArrowButton(c);

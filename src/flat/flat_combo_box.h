@@ -20,34 +20,35 @@ enum TComboBoxStyle {
 // button at the right edge and, in the drop-down-list styles, the selection highlight carried
 // up to that button.
 class TFlatComboBox : public QComboBox {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 
     explicit TFlatComboBox(QWidget* parent = nullptr);
     ~TFlatComboBox() override;
 
-    // The combo's Style property (hides QWidget::style(); QWidget::style() still names the
-    // widget style).
-    TComboBoxStyle style() const { return Style; }
-    void setStyle(TComboBoxStyle s);
+    // The combo's own style (drop-down, simple, list, owner-drawn); named apart from
+    // QWidget::style(), which stays the widget style.
+    TComboBoxStyle comboStyle() const { return style_; }
+    void setComboStyle(TComboBoxStyle s);
     TColor color() const;
     void setColor(TColor c);
-    TColor colorArrow() const { return ColorArrow; }
+    TColor colorArrow() const { return colorArrow_; }
     void setColorArrow(TColor c);
-    TColor colorArrowBackground() const { return ColorArrowBackground; }
+    TColor colorArrowBackground() const { return colorArrowBackground_; }
     void setColorArrowBackground(TColor c);
-    TColor colorBorder() const { return ColorBorder; }
+    TColor colorBorder() const { return colorBorder_; }
     void setColorBorder(TColor c);
-    TAdvColors advColorBorder() const { return AdvColorBorder; }
+    TAdvColors advColorBorder() const { return advColorBorder_; }
     void setAdvColorBorder(TAdvColors v);
-    TAdvColors advColorArrowBackground() const { return AdvColorArrowBackground; }
+    TAdvColors advColorArrowBackground() const { return advColorArrowBackground_; }
     void setAdvColorArrowBackground(TAdvColors v);
-    bool useAdvColors() const { return UseAdvColors; }
+    bool useAdvColors() const { return useAdvColors_; }
     void setUseAdvColors(bool v);
-    TColor fontColor() const { return FontColor; }
+    TColor fontColor() const { return fontColor_; }
     void setFontColor(TColor c);
 
-    int itemHeight() const { return ItemHeight; }
+    int itemHeight() const { return itemHeight_; }
     void setItemHeight(int h);
     int itemIndex() const { return currentIndex(); }
     void setItemIndex(int i) { setCurrentIndex(i); }
@@ -59,10 +60,10 @@ public:
     void itemsClear();
     QStringList items() const;
 
-    int arrowButtonWidth() const { return ArrowButtonWidth; }
-    int systemButtonWidth() const { return SystemButtonWidth; }
-    bool droppedDown() const { return DroppedDown; }
-    bool wasActive() const { return WasActive; }
+    int arrowButtonWidth() const { return arrowButtonWidth_; }
+    int systemButtonWidth() const { return systemButtonWidth_; }
+    bool droppedDown() const { return droppedDown_; }
+    bool wasActive() const { return wasActive_; }
     bool IsActive() const;
     TRect ArrowButtonRect() const;
     // The rectangle the inner edit takes in the editable styles.
@@ -86,7 +87,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    bool ListStyle() const { return Style >= csDropDownList; }
+    bool ListStyle() const { return style_ >= csDropDownList; }
     void ApplyAdvColors();
     void RefreshActive();
     void SelectItemOfText();
@@ -96,19 +97,19 @@ private:
     void PaintArrowButton(gdi::TCanvas& c);
     void PaintSelection(gdi::TCanvas& c);
 
-    TComboBoxStyle Style = csDropDown;
-    TColor ColorArrow = gdi::clBlack;
-    TColor ColorArrowBackground = 12965593;
-    TColor ColorBorder = 8623776;
-    bool UseAdvColors = false;
-    TAdvColors AdvColorArrowBackground = 10;
-    TAdvColors AdvColorBorder = 50;
-    int ArrowButtonWidth = 11;
-    int SystemButtonWidth;
-    bool WasActive = false;
-    bool DroppedDown = false;
-    int ItemHeight = 13;
-    TColor FontColor = gdi::clWindowText;
+    TComboBoxStyle style_ = csDropDown;
+    TColor colorArrow_ = gdi::clBlack;
+    TColor colorArrowBackground_ = gdi::RGB(217, 214, 197);
+    TColor colorBorder_ = gdi::RGB(160, 150, 131);
+    bool useAdvColors_ = false;
+    TAdvColors advColorArrowBackground_ = 10;
+    TAdvColors advColorBorder_ = 50;
+    int arrowButtonWidth_ = 11;
+    int systemButtonWidth_;
+    bool wasActive_ = false;
+    bool droppedDown_ = false;
+    int itemHeight_ = 13;
+    TColor fontColor_ = gdi::clWindowText;
     class FlatStyle;
     class ItemDelegate;
     FlatStyle* proxy_ = nullptr;

@@ -13,7 +13,7 @@ TCustomFlatEdit::TCustomFlatEdit(QWidget* parent) : QLineEdit(parent) {
     setTextMargins(3, 3, 3, 3);
     setGeometry(0, 0, 121, 19);
     setAttribute(Qt::WA_Hover, false);
-    if (parent != nullptr) ColorFlat = gdi::ControlColor(parent); // ParentColor is on
+    if (parent != nullptr) colorFlat_ = gdi::ControlColor(parent); // ParentColor is on
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (OnChange) OnChange(this);
     });
@@ -25,77 +25,77 @@ TColor TCustomFlatEdit::color() const {
 }
 
 void TCustomFlatEdit::setColorFocused(TColor c) {
-    ColorFocused = c;
+    colorFocused_ = c;
     PaintFrame();
 }
 
 void TCustomFlatEdit::setColorBorder(TColor c) {
-    ColorBorder = c;
+    colorBorder_ = c;
     PaintFrame();
 }
 
 void TCustomFlatEdit::setColorFlat(TColor c) {
-    ColorFlat = c;
-    ParentColor = false;
+    colorFlat_ = c;
+    parentColor_ = false;
     PaintFrame();
 }
 
 void TCustomFlatEdit::setParentColor(bool v) {
-    if (ParentColor == v) return;
-    ParentColor = v;
+    if (parentColor_ == v) return;
+    parentColor_ = v;
     if (v) {
-        if (parentWidget() != nullptr) ColorFlat = gdi::ControlColor(parentWidget());
+        if (parentWidget() != nullptr) colorFlat_ = gdi::ControlColor(parentWidget());
         PaintFrame();
     }
 }
 
 void TCustomFlatEdit::setAdvColorFocused(TAdvColors v) {
-    AdvColorFocused = v;
-    if (UseAdvColors) {
+    advColorFocused_ = v;
+    if (useAdvColors_) {
         ApplyAdvColors();
         PaintFrame();
     }
 }
 
 void TCustomFlatEdit::setAdvColorBorder(TAdvColors v) {
-    AdvColorBorder = v;
-    if (UseAdvColors) {
+    advColorBorder_ = v;
+    if (useAdvColors_) {
         ApplyAdvColors();
         PaintFrame();
     }
 }
 
 void TCustomFlatEdit::setUseAdvColors(bool v) {
-    if (UseAdvColors == v) return;
-    UseAdvColors = v;
+    if (useAdvColors_ == v) return;
+    useAdvColors_ = v;
     setParentColor(v);
     ApplyAdvColors();
     PaintFrame();
 }
 
 void TCustomFlatEdit::setFontColor(TColor c) {
-    FontColor = c;
+    fontColor_ = c;
     PaintFrame();
 }
 
 void TCustomFlatEdit::ApplyAdvColors() {
-    if (!UseAdvColors) return;
-    ColorFocused = DeriveAdvColor(ColorFlat, ColorFocused, AdvColorFocused, false);
-    ColorBorder = DeriveAdvColor(ColorFlat, ColorBorder, AdvColorBorder, true);
+    if (!useAdvColors_) return;
+    colorFocused_ = DeriveAdvColor(colorFlat_, colorFocused_, advColorFocused_, false);
+    colorBorder_ = DeriveAdvColor(colorFlat_, colorBorder_, advColorBorder_, true);
 }
 
 bool TCustomFlatEdit::Highlighted() const {
     if (hasFocus()) return true;
-    return Hovered && dynamic_cast<TCustomFlatEdit*>(QApplication::focusWidget()) == nullptr;
+    return hovered_ && dynamic_cast<TCustomFlatEdit*>(QApplication::focusWidget()) == nullptr;
 }
 
 // Brings the text area's colours in line with the look and repaints frame and text.
 void TCustomFlatEdit::PaintFrame() {
-    const TColor fill = Highlighted() ? ColorFocused : ColorFlat;
+    const TColor fill = Highlighted() ? colorFocused_ : colorFlat_;
     if (gdi::ControlColor(this) != fill) gdi::SetControlColor(this, fill);
     QPalette pal = palette();
     const QColor base = gdi::ToQColor(fill);
-    const QColor text = gdi::ToQColor(FontColor);
+    const QColor text = gdi::ToQColor(fontColor_);
     if (pal.color(QPalette::Base) != base || pal.color(QPalette::Text) != text) {
         pal.setColor(QPalette::Base, base);
         pal.setColor(QPalette::Window, base);
@@ -108,7 +108,7 @@ void TCustomFlatEdit::PaintFrame() {
 
 void TCustomFlatEdit::paintEvent(QPaintEvent* e) {
     const bool hi = Highlighted();
-    const TColor fill = hi ? ColorFocused : ColorFlat;
+    const TColor fill = hi ? colorFocused_ : colorFlat_;
     {
         QPainter p(this);
         p.fillRect(rect(), gdi::ToQColor(fill));
@@ -118,7 +118,7 @@ void TCustomFlatEdit::paintEvent(QPaintEvent* e) {
     gdi::TCanvas c;
     c.Begin(&p);
     TRect r{0, 0, width(), height()};
-    c.FrameRect(r, ColorBorder);
+    c.FrameRect(r, colorBorder_);
     r.Inflate(-1, -1);
     c.FrameRect(r, fill);
     r.Inflate(-1, -1);
@@ -132,11 +132,11 @@ void TCustomFlatEdit::FitHeightToFont() {
 }
 
 void TCustomFlatEdit::FollowParent() {
-    if (UseAdvColors) {
-        if (parentWidget() != nullptr) ColorFlat = gdi::ControlColor(parentWidget());
+    if (useAdvColors_) {
+        if (parentWidget() != nullptr) colorFlat_ = gdi::ControlColor(parentWidget());
         ApplyAdvColors();
-    } else if (ParentColor && parentWidget() != nullptr) {
-        ColorFlat = gdi::ControlColor(parentWidget());
+    } else if (parentColor_ && parentWidget() != nullptr) {
+        colorFlat_ = gdi::ControlColor(parentWidget());
     }
     PaintFrame();
 }
@@ -148,7 +148,8 @@ bool TCustomFlatEdit::event(QEvent* e) {
         return true;
     }
     if (t == QEvent::ParentChange) {
-        if (ParentColor && parentWidget() != nullptr) ColorFlat = gdi::ControlColor(parentWidget());
+        if (parentColor_ && parentWidget() != nullptr)
+            colorFlat_ = gdi::ControlColor(parentWidget());
         PaintFrame();
     }
     return QLineEdit::event(e);
@@ -169,14 +170,14 @@ void TCustomFlatEdit::focusOutEvent(QFocusEvent* e) {
 void TCustomFlatEdit::enterEvent(QEnterEvent* e) {
     QLineEdit::enterEvent(e);
     if (gdi::HasActiveWindow()) {
-        Hovered = true;
+        hovered_ = true;
         PaintFrame();
     }
 }
 
 void TCustomFlatEdit::leaveEvent(QEvent* e) {
     QLineEdit::leaveEvent(e);
-    Hovered = false;
+    hovered_ = false;
     PaintFrame();
 }
 

@@ -11,31 +11,32 @@ namespace flat {
 // A single-line entry with a flat look: a 1-pixel outline and a 2-pixel band in the fill
 // colour, which turns to the highlight colour while the entry has the focus or the mouse.
 class TCustomFlatEdit : public QLineEdit {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 
     explicit TCustomFlatEdit(QWidget* parent = nullptr);
 
-    TColor colorFocused() const { return ColorFocused; }
+    TColor colorFocused() const { return colorFocused_; }
     void setColorFocused(TColor c);
-    TColor colorBorder() const { return ColorBorder; }
+    TColor colorBorder() const { return colorBorder_; }
     void setColorBorder(TColor c);
-    TColor colorFlat() const { return ColorFlat; }
+    TColor colorFlat() const { return colorFlat_; }
     void setColorFlat(TColor c); // turns ParentColor off
-    bool parentColor() const { return ParentColor; }
+    bool parentColor() const { return parentColor_; }
     void setParentColor(bool v);
-    TAdvColors advColorFocused() const { return AdvColorFocused; }
+    TAdvColors advColorFocused() const { return advColorFocused_; }
     void setAdvColorFocused(TAdvColors v);
-    TAdvColors advColorBorder() const { return AdvColorBorder; }
+    TAdvColors advColorBorder() const { return advColorBorder_; }
     void setAdvColorBorder(TAdvColors v);
-    bool useAdvColors() const { return UseAdvColors; }
+    bool useAdvColors() const { return useAdvColors_; }
     void setUseAdvColors(bool v);
-    TColor fontColor() const { return FontColor; }
+    TColor fontColor() const { return fontColor_; }
     void setFontColor(TColor c);
 
     // The colour behind the text, set on every frame paint.
     TColor color() const;
-    bool hovered() const { return Hovered; }
+    bool hovered() const { return hovered_; }
     // Whether the frame shows the highlight look right now.
     bool Highlighted() const;
     // The text area: the window less the 3-pixel frame on every side.
@@ -64,18 +65,19 @@ private:
     void PaintFrame();
     void FollowParent();
 
-    bool UseAdvColors = false;
-    TAdvColors AdvColorFocused = 10;
-    TAdvColors AdvColorBorder = 50;
-    bool ParentColor = true;
-    TColor ColorFocused = gdi::clWhite;
-    TColor ColorBorder = 8623776;
-    TColor ColorFlat = 14805739;
-    bool Hovered = false;
-    TColor FontColor = gdi::clWindowText;
+    bool useAdvColors_ = false;
+    TAdvColors advColorFocused_ = 10;
+    TAdvColors advColorBorder_ = 50;
+    bool parentColor_ = true;
+    TColor colorFocused_ = gdi::clWhite;
+    TColor colorBorder_ = gdi::RGB(160, 150, 131);
+    TColor colorFlat_ = gdi::RGB(235, 234, 225);
+    bool hovered_ = false;
+    TColor fontColor_ = gdi::clWindowText;
 };
 
 class TFlatEdit : public TCustomFlatEdit {
+    Q_OBJECT
 public:
     using TCustomFlatEdit::TCustomFlatEdit;
 };

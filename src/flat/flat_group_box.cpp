@@ -20,74 +20,71 @@ TColor TFlatGroupBox::color() const {
 }
 
 void TFlatGroupBox::setColor(TColor c) {
-    ParentColor = false;
+    parentColor_ = false;
     gdi::SetControlColor(this, c);
 }
 
 void TFlatGroupBox::setParentColor(bool v) {
-    if (ParentColor == v) return;
-    ParentColor = v;
+    if (parentColor_ == v) return;
+    parentColor_ = v;
     if (v && parentWidget() != nullptr)
         gdi::SetControlColor(this, gdi::ControlColor(parentWidget()));
 }
 
 void TFlatGroupBox::setTransparent(bool v) {
-    Transparent = v;
+    transparent_ = v;
     update();
 }
 
 void TFlatGroupBox::setColorBorder(TColor c) {
-    ColorBorder = c;
+    colorBorder_ = c;
     update();
 }
 
 void TFlatGroupBox::setBorder(TGroupBoxBorder b) {
-    Border = b;
+    border_ = b;
     update();
 }
 
 void TFlatGroupBox::setAdvColorBorder(TAdvColors v) {
-    AdvColorBorder = v;
+    advColorBorder_ = v;
     ApplyAdvColors();
     update();
 }
 
 void TFlatGroupBox::setUseAdvColors(bool v) {
-    if (UseAdvColors == v) return;
-    UseAdvColors = v;
+    if (useAdvColors_ == v) return;
+    useAdvColors_ = v;
     setParentColor(v);
     ApplyAdvColors();
     update();
 }
 
 void TFlatGroupBox::ApplyAdvColors() {
-    if (UseAdvColors) ColorBorder = DeriveAdvColor(color(), ColorBorder, AdvColorBorder, true);
+    if (useAdvColors_) colorBorder_ = DeriveAdvColor(color(), colorBorder_, advColorBorder_, true);
 }
 
 void TFlatGroupBox::setCaption(const QString& c) {
-    Caption = c;
+    caption_ = c;
     UpdateAccelerator();
     update();
 }
 
 void TFlatGroupBox::setFontColor(TColor c) {
-    FontColor = c;
+    fontColor_ = c;
     update();
 }
 
 void TFlatGroupBox::UpdateAccelerator() {
-    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QChar ch = AcceleratorChar(Caption);
-    if (!ch.isNull()) shortcutId_ = grabShortcut(QKeySequence(Qt::ALT | ch.toUpper().unicode()));
+    shortcutId_ = GrabAccelerator(this, caption_, shortcutId_);
 }
 
 bool TFlatGroupBox::event(QEvent* e) {
     const auto t = e->type();
     if (t == gdi::ParentColorChangedEvent() || t == QEvent::ParentChange) {
-        if (ParentColor && parentWidget() != nullptr)
+        if (parentColor_ && parentWidget() != nullptr)
             gdi::SetControlColor(this, gdi::ControlColor(parentWidget()));
-        if (t != QEvent::ParentChange && UseAdvColors) {
+        if (t != QEvent::ParentChange && useAdvColors_) {
             setParentColor(true);
             ApplyAdvColors();
         }
@@ -95,7 +92,7 @@ bool TFlatGroupBox::event(QEvent* e) {
         return QWidget::event(e);
     }
     if (t == gdi::SysColorChangedEvent()) {
-        if (UseAdvColors) {
+        if (useAdvColors_) {
             setParentColor(true);
             ApplyAdvColors();
         }
@@ -120,12 +117,12 @@ void TFlatGroupBox::changeEvent(QEvent* e) {
 
 void TFlatGroupBox::moveEvent(QMoveEvent* e) {
     QWidget::moveEvent(e);
-    if (Transparent) update();
+    if (transparent_) update();
 }
 
 void TFlatGroupBox::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (Transparent) update();
+    if (transparent_) update();
 }
 
 void TFlatGroupBox::mouseReleaseEvent(QMouseEvent* e) {
@@ -151,12 +148,12 @@ QImage TFlatGroupBox::RenderBox() {
     bmp.fill(Qt::white);
     TCanvas c(&bmp);
     c.Font = font();
-    c.FontColor = FontColor;
+    c.FontColor = fontColor_;
 
     TRect measure{0, 0, 0, 0};
     int th = 0, tw = 0;
-    if (!Caption.isEmpty()) {
-        c.DrawText(Caption, measure, gdi::DT_CALCRECT | gdi::DT_SINGLELINE);
+    if (!caption_.isEmpty()) {
+        c.DrawText(caption_, measure, gdi::DT_CALCRECT | gdi::DT_SINGLELINE);
         th = measure.Height();
         tw = measure.Width();
     } else {
@@ -164,18 +161,18 @@ QImage TFlatGroupBox::RenderBox() {
     }
     const TRect captionRect{cr.Left + 10, cr.Top, cr.Right - 10, cr.Top + th};
 
-    if (Transparent) {
+    if (transparent_) {
         c.FillRect(cr, color());
         PaintParentBackground(this, c);
     } else {
         c.FillRect(cr, color());
     }
 
-    c.Pen.Color = ColorBorder;
+    c.Pen.Color = colorBorder_;
     c.Pen.Width = 1;
     c.Pen.Style = gdi::psSolid;
     const int y = cr.Top + th / 2;
-    if (Border == brFull) {
+    if (border_ == brFull) {
         c.Polyline({{cr.Left + 5, y},
                     {cr.Left, y},
                     {cr.Left, cr.Bottom - 1},
@@ -187,19 +184,19 @@ QImage TFlatGroupBox::RenderBox() {
         c.Polyline({{cr.Right - 1, y}, {cr.Left + 12 + tw, y}});
     }
 
-    if (!Caption.isEmpty()) {
+    if (!caption_.isEmpty()) {
         c.Brush.Style = gdi::bsClear;
         if (isEnabled()) {
             TRect r = captionRect;
-            c.DrawText(Caption, r, gdi::DT_SINGLELINE);
+            c.DrawText(caption_, r, gdi::DT_SINGLELINE);
         } else {
             TRect r = captionRect;
             r.Offset(1, 1);
             c.FontColor = gdi::clBtnHighlight;
-            c.DrawText(Caption, r, gdi::DT_SINGLELINE);
+            c.DrawText(caption_, r, gdi::DT_SINGLELINE);
             r = captionRect;
             c.FontColor = gdi::clBtnShadow;
-            c.DrawText(Caption, r, gdi::DT_SINGLELINE);
+            c.DrawText(caption_, r, gdi::DT_SINGLELINE);
         }
     }
     c.End();

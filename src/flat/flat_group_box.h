@@ -11,6 +11,7 @@ namespace flat {
 // A container with a thin frame around its children and a caption set into the top line,
 // opaque (filled with its Color) or see-through.
 class TFlatGroupBox : public QWidget {
+    Q_OBJECT
 public:
     using TNotifyEvent = std::function<void(QObject* sender)>;
 
@@ -18,23 +19,23 @@ public:
 
     TColor color() const;
     void setColor(TColor c); // turns ParentColor off
-    bool parentColor() const { return ParentColor; }
+    bool parentColor() const { return parentColor_; }
     void setParentColor(bool v);
 
-    bool transparent() const { return Transparent; }
+    bool transparent() const { return transparent_; }
     void setTransparent(bool v);
-    TColor colorBorder() const { return ColorBorder; }
+    TColor colorBorder() const { return colorBorder_; }
     void setColorBorder(TColor c);
-    TGroupBoxBorder border() const { return Border; }
+    TGroupBoxBorder border() const { return border_; }
     void setBorder(TGroupBoxBorder b);
-    TAdvColors advColorBorder() const { return AdvColorBorder; }
+    TAdvColors advColorBorder() const { return advColorBorder_; }
     void setAdvColorBorder(TAdvColors v);
-    bool useAdvColors() const { return UseAdvColors; }
+    bool useAdvColors() const { return useAdvColors_; }
     void setUseAdvColors(bool v);
 
-    QString caption() const { return Caption; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& c);
-    TColor fontColor() const { return FontColor; }
+    TColor fontColor() const { return fontColor_; }
     void setFontColor(TColor c);
 
     // The whole box as it paints itself (without children).
@@ -56,14 +57,14 @@ private:
     void ApplyAdvColors();
     void UpdateAccelerator();
 
-    bool Transparent = false;
-    bool UseAdvColors = false;
-    TAdvColors AdvColorBorder = 50;
-    TColor ColorBorder = gdi::RGB(160, 150, 131);
-    TGroupBoxBorder Border = brFull;
-    bool ParentColor = true;
-    QString Caption;
-    TColor FontColor = gdi::clWindowText;
+    bool transparent_ = false;
+    bool useAdvColors_ = false;
+    TAdvColors advColorBorder_ = 50;
+    TColor colorBorder_ = gdi::RGB(160, 150, 131);
+    TGroupBoxBorder border_ = brFull;
+    bool parentColor_ = true;
+    QString caption_;
+    TColor fontColor_ = gdi::clWindowText;
     int shortcutId_ = 0;
 };
 

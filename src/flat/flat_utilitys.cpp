@@ -2,6 +2,7 @@
 
 #include "flat/hsl_utils.h"
 #include "gdi/bitmap.h"
+#include "gdi/prefix_text.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -83,39 +84,23 @@ QImage MakeDisabledBitmap(const QImage& source, TColor keyColor, TColor backColo
     return result;
 }
 
-void LayoutGlyphAndCaption(TCanvas& canvas, const TRect& client, TPoint offset,
-                           TButtonLayout layout, int spacing, int margin, const QImage* glyph,
-                           TNumGlyphs numGlyphs, const QString& caption, TRect& captionRect,
-                           TPoint& glyphOrigin) {
-    const TPoint clientSize{client.Width(), client.Height()};
-    TPoint glyphSize{0, 0};
-    if (glyph != nullptr && !glyph->isNull() && numGlyphs > 0)
-        glyphSize = {glyph->width() / numGlyphs, glyph->height()};
+namespace {
 
-    TPoint textSize{0, 0};
-    if (!caption.isEmpty()) {
-        captionRect = {0, 0, client.Width(), 0};
-        canvas.DrawText(caption, captionRect, gdi::DT_CALCRECT | gdi::DT_SINGLELINE);
-        textSize = {captionRect.Width(), captionRect.Height()};
-    } else {
+// The caption's size as one line; captionRect starts at the origin with that size.
+TPoint MeasureCaption(TCanvas& canvas, const TRect& client, const QString& caption,
+                      TRect& captionRect) {
+    if (caption.isEmpty()) {
         captionRect = {0, 0, 0, 0};
+        return {0, 0};
     }
+    captionRect = {0, 0, client.Width(), 0};
+    canvas.DrawText(caption, captionRect, gdi::DT_CALCRECT | gdi::DT_SINGLELINE);
+    return {captionRect.Width(), captionRect.Height()};
+}
 
-    TPoint textPos{0, 0};
-    const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
-    if (horizontal) {
-        glyphOrigin.Y = (clientSize.Y - glyphSize.Y + 1) / 2;
-        textPos.Y = (clientSize.Y - textSize.Y + 1) / 2;
-    } else {
-        glyphOrigin.X = (clientSize.X - glyphSize.X + 1) / 2;
-        textPos.X = (clientSize.X - textSize.X + 1) / 2;
-    }
-
-    if (textSize.X == 0 || glyphSize.X == 0) spacing = 0;
-
-    const int cs = horizontal ? clientSize.X : clientSize.Y;
-    const int gs = horizontal ? glyphSize.X : glyphSize.Y;
-    const int ts = horizontal ? textSize.X : textSize.Y;
+// Fills in an automatic (-1) margin or spacing from the client size along the layout
+// direction cs and the picture and text sizes gs and ts.
+void ResolveMarginAndSpacing(int cs, int gs, int ts, int& margin, int& spacing) {
     if (margin == -1 && spacing == -1) {
         margin = (cs - (gs + ts)) / 3;
         spacing = margin;
@@ -124,7 +109,11 @@ void LayoutGlyphAndCaption(TCanvas& canvas, const TRect& client, TPoint offset,
     } else if (spacing == -1) {
         spacing = (cs - (margin + gs) - ts) / 2;
     }
+}
 
+// Places picture and text along the layout direction, relative to the client's corner.
+void PlaceAlongLayout(TButtonLayout layout, TPoint clientSize, TPoint glyphSize, TPoint textSize,
+                      int margin, int spacing, TPoint& glyphOrigin, TPoint& textPos) {
     switch (layout) {
     case blGlyphLeft:
         glyphOrigin.X = margin;
@@ -143,6 +132,37 @@ void LayoutGlyphAndCaption(TCanvas& canvas, const TRect& client, TPoint offset,
         textPos.Y = glyphOrigin.Y - spacing - textSize.Y;
         break;
     }
+}
+
+} // namespace
+
+void LayoutGlyphAndCaption(TCanvas& canvas, const TRect& client, TPoint offset,
+                           TButtonLayout layout, int spacing, int margin, const QImage* glyph,
+                           TNumGlyphs numGlyphs, const QString& caption, TRect& captionRect,
+                           TPoint& glyphOrigin) {
+    const TPoint clientSize{client.Width(), client.Height()};
+    TPoint glyphSize{0, 0};
+    if (glyph != nullptr && !glyph->isNull() && numGlyphs > 0)
+        glyphSize = {glyph->width() / numGlyphs, glyph->height()};
+    const TPoint textSize = MeasureCaption(canvas, client, caption, captionRect);
+
+    // Centred across the layout direction.
+    TPoint textPos{0, 0};
+    const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
+    if (horizontal) {
+        glyphOrigin.Y = (clientSize.Y - glyphSize.Y + 1) / 2;
+        textPos.Y = (clientSize.Y - textSize.Y + 1) / 2;
+    } else {
+        glyphOrigin.X = (clientSize.X - glyphSize.X + 1) / 2;
+        textPos.X = (clientSize.X - textSize.X + 1) / 2;
+    }
+
+    if (textSize.X == 0 || glyphSize.X == 0) spacing = 0;
+    ResolveMarginAndSpacing(horizontal ? clientSize.X : clientSize.Y,
+                            horizontal ? glyphSize.X : glyphSize.Y,
+                            horizontal ? textSize.X : textSize.Y, margin, spacing);
+    PlaceAlongLayout(layout, clientSize, glyphSize, textSize, margin, spacing, glyphOrigin,
+                     textPos);
 
     glyphOrigin.X += client.Left + offset.X;
     glyphOrigin.Y += client.Top + offset.Y;
@@ -155,15 +175,14 @@ bool RectsOverlap(const TRect& r1, const TRect& r2) {
 }
 
 QChar AcceleratorChar(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&') continue;
-        if (caption[i + 1] == u'&') {
-            ++i; // "&&" is a literal "&"
-            continue;
-        }
-        return caption[i + 1];
-    }
-    return QChar();
+    return gdi::ParsePrefix(caption).Accelerator;
+}
+
+int GrabAccelerator(QWidget* widget, const QString& caption, int shortcutId) {
+    if (shortcutId != 0) widget->releaseShortcut(shortcutId);
+    const QChar ch = AcceleratorChar(caption);
+    if (ch.isNull()) return 0;
+    return widget->grabShortcut(QKeySequence(Qt::ALT | ch.toUpper().unicode()));
 }
 
 } // namespace flat

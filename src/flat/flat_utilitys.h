@@ -53,4 +53,8 @@ bool RectsOverlap(const TRect& r1, const TRect& r2);
 // The character after a single "&" in a caption, or a null character.
 QChar AcceleratorChar(const QString& caption);
 
+// Releases the widget's shortcut shortcutId (unless 0) and grabs Alt with the caption's
+// accelerator instead; returns the new id, 0 when the caption has no accelerator.
+int GrabAccelerator(QWidget* widget, const QString& caption, int shortcutId);
+
 } // namespace flat

@@ -1,5 +1,7 @@
 #include "gdi/canvas.h"
 
+#include "gdi/prefix_text.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -9,24 +11,6 @@
 
 namespace gdi {
 namespace {
-
-// Removes "&" prefixes: "&&" becomes "&", "&x" becomes "x" and reports the index of the
-// underlined character in the result (-1 when none).
-QString StripPrefix(const QString& text, int* underline) {
-    QString out;
-    out.reserve(text.size());
-    *underline = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size()) {
-            ++i;
-            if (text[i] != u'&') *underline = int(out.size());
-        } else if (text[i] == u'&') {
-            continue; // a trailing "&" shows nothing
-        }
-        out.append(text[i]);
-    }
-    return out;
-}
 
 QRgb ToRgb(TColor c) {
     return ToQColor(c).rgb();
@@ -274,39 +258,48 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
     const QFont f = DrawingFont();
-    const QFontMetrics fm(f);
     const bool prefix = !(flags & DT_NOPREFIX);
-    int underline = -1;
-    QString shown = prefix ? StripPrefix(text, &underline) : text;
-    if (flags & DT_HIDEPREFIX) underline = -1;
+    if (!(flags & DT_SINGLELINE)) return DrawMultiLineText(text, r, flags, f);
+    if (!prefix) return DrawSingleLineText(text, -1, r, flags, f);
+    const TPrefixText parsed = ParsePrefix(text);
+    const int underline = (flags & DT_HIDEPREFIX) ? -1 : parsed.Underline;
+    return DrawSingleLineText(parsed.Shown, underline, r, flags, f);
+}
 
-    if (!(flags & DT_SINGLELINE)) {
-        // Multi-line text: wrapping and alignment as the layout engine does it.
-        int qflags = (flags & DT_WORDBREAK) ? Qt::TextWordWrap : 0;
-        qflags |= (flags & DT_CENTER)  ? Qt::AlignHCenter
-                  : (flags & DT_RIGHT) ? Qt::AlignRight
-                                       : Qt::AlignLeft;
-        qflags |= Qt::AlignTop;
-        const QString t = prefix ? text : shown;
-        if (prefix) qflags |= (flags & DT_HIDEPREFIX) ? Qt::TextHideMnemonic : Qt::TextShowMnemonic;
-        const int width = (flags & DT_WORDBREAK) ? std::max(1, r.Width()) : 1 << 20;
-        const QRect b = fm.boundingRect(QRect(0, 0, width, 1 << 20), qflags, t);
-        if (flags & DT_CALCRECT) {
-            r.Right = r.Left + b.width();
-            r.Bottom = r.Top + b.height();
-            return b.height();
-        }
-        if (!painter_) return b.height();
-        painter_->save();
-        if (!(flags & DT_NOCLIP)) painter_->setClipRect(r.ToQRect(), Qt::IntersectClip);
-        if (Brush.Style == bsSolid) FillRect({r.Left, r.Top, r.Right, r.Top + b.height()});
-        painter_->setFont(f);
-        painter_->setPen(ToQColor(FontColor));
-        painter_->drawText(r.ToQRect(), qflags, t);
-        painter_->restore();
+// Wrapping and alignment as the layout engine does them; the "&" prefix goes to it as a
+// mnemonic.
+int TCanvas::DrawMultiLineText(const QString& text, TRect& r, unsigned flags, const QFont& f) {
+    const QFontMetrics fm(f);
+    int qflags = (flags & DT_WORDBREAK) ? Qt::TextWordWrap : 0;
+    qflags |= (flags & DT_CENTER)  ? Qt::AlignHCenter
+              : (flags & DT_RIGHT) ? Qt::AlignRight
+                                   : Qt::AlignLeft;
+    qflags |= Qt::AlignTop;
+    if (!(flags & DT_NOPREFIX))
+        qflags |= (flags & DT_HIDEPREFIX) ? Qt::TextHideMnemonic : Qt::TextShowMnemonic;
+    const int width = (flags & DT_WORDBREAK) ? std::max(1, r.Width()) : 1 << 20;
+    const QRect b = fm.boundingRect(QRect(0, 0, width, 1 << 20), qflags, text);
+    if (flags & DT_CALCRECT) {
+        r.Right = r.Left + b.width();
+        r.Bottom = r.Top + b.height();
         return b.height();
     }
+    if (!painter_) return b.height();
+    painter_->save();
+    if (!(flags & DT_NOCLIP)) painter_->setClipRect(r.ToQRect(), Qt::IntersectClip);
+    if (Brush.Style == bsSolid) FillRect({r.Left, r.Top, r.Right, r.Top + b.height()});
+    painter_->setFont(f);
+    painter_->setPen(ToQColor(FontColor));
+    painter_->drawText(r.ToQRect(), qflags, text);
+    painter_->restore();
+    return b.height();
+}
 
+// One line placed by the alignment flags, cut with an ellipsis when asked, and the character
+// at underline (if any) underlined.
+int TCanvas::DrawSingleLineText(QString shown, int underline, TRect& r, unsigned flags,
+                                const QFont& f) {
+    const QFontMetrics fm(f);
     int w = fm.horizontalAdvance(shown);
     const int h = fm.height();
     if (flags & DT_CALCRECT) {

@@ -158,6 +158,8 @@ private:
     void Line(int x0, int y0, int x1, int y1, bool includeEnd);
     void ApplyClip();
     QRegion DeviceRegion() const;
+    int DrawMultiLineText(const QString& text, TRect& r, unsigned flags, const QFont& f);
+    int DrawSingleLineText(QString shown, int underline, TRect& r, unsigned flags, const QFont& f);
     void DrawMasked(const TRect& dst, const QImage& src, const TRect& srcRect, TColor key,
                     int alpha);
 

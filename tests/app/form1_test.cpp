@@ -111,7 +111,7 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
         {form->FlatComboBox3, QStringLiteral("11"), {}},
     };
     for (const auto& [box, text, items] : boxes) {
-        EXPECT_EQ(box->style(), flat::csDropDown);
+        EXPECT_EQ(box->comboStyle(), flat::csDropDown);
         EXPECT_EQ(box->text(), text);
         EXPECT_EQ(box->currentIndex(), -1);
         if (!items.isEmpty()) {

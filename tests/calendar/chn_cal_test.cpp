@@ -1,5 +1,7 @@
 #include "calendar/chn_cal.h"
 
+#include "calendar_dates.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,11 +12,7 @@ using namespace calendar;
 
 namespace {
 
-TDateTime Date(int y, int m, int d) {
-    TDateTime t = 0;
-    EXPECT_TRUE(TryEncodeDate(y, m, d, t));
-    return t;
-}
+using test_support::Date;
 
 TChnCal Updated(int y, int m, int d) {
     TChnCal cal;

@@ -2,6 +2,8 @@
 #include "calendar/eras.h"
 #include "calendar/festivals.h"
 
+#include "calendar_dates.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,11 +12,7 @@ using namespace calendar;
 
 namespace {
 
-TDateTime Date(int y, int m, int d) {
-    TDateTime t = 0;
-    EXPECT_TRUE(TryEncodeDate(y, m, d, t));
-    return t;
-}
+using test_support::Date;
 
 std::string_view Solar(int y, int m, int d) {
     return SolarFestivalOf(d, Date(y, m, d));

@@ -1,12 +1,16 @@
 #include "calendar/chn_cal.h"
+#include "losing_buffer.h"
 #include "lunarcal.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -16,26 +20,29 @@ struct Result {
     std::string out, err;
 };
 
-std::string ReadBack(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
+calendar::TDateTime Today() {
+    calendar::TDateTime today = 0;
+    calendar::TryEncodeDate(2024, 2, 10, today);
+    return today + 0.75;
 }
 
 Result Lunarcal(std::vector<std::string> args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
+    std::ostringstream out, err;
     Result result;
-    calendar::TDateTime today = 0;
-    calendar::TryEncodeDate(2024, 2, 10, today);
-    result.status = lunarcal::Run(args, out, err, today + 0.75);
-    result.out = ReadBack(out);
-    result.err = ReadBack(err);
+    result.status = lunarcal::Run(args, out, err, Today());
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+using test_support::LosingBuffer;
+
+Result LunarcalInto(std::streambuf& buffer, std::vector<std::string> args) {
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    Result result;
+    result.status = lunarcal::Run(args, out, err, Today());
+    result.err = err.str();
     return result;
 }
 
@@ -142,6 +149,7 @@ TEST(Lunarcal, BadInputGetsOneLineAndStatusTwo) {
                                                        {"--to-solar", "a", "1", "1"},
                                                        {"--month", "2024"},
                                                        {"--month", "2024-00"},
+                                                       {"--month", "2101-01"},
                                                        {"-2024-01-01"}};
     for (const auto& args : bad) {
         const Result r = Lunarcal(args);
@@ -151,12 +159,85 @@ TEST(Lunarcal, BadInputGetsOneLineAndStatusTwo) {
     }
 }
 
+TEST(Lunarcal, LostOutputGivesOneLineAndItsOwnStatus) {
+    // The walk over every date stops at the first piece that cannot be written.
+    LosingBuffer full(1000);
+    Result r = LunarcalInto(full, {"--tsv", "0001-01-01", "9999-12-31"});
+    EXPECT_EQ(r.status, lunarcal::kExitOutputLost);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_LT(full.offered, std::size_t{1} << 18);
+
+    const std::vector<std::vector<std::string>> commands = {
+        {}, {"2024-02-10"}, {"--month", "2024-02"}, {"--to-solar", "2024", "1", "1"}, {"--help"}};
+    for (const auto& args : commands) {
+        LosingBuffer none(0);
+        r = LunarcalInto(none, args);
+        EXPECT_EQ(r.status, lunarcal::kExitOutputLost) << (args.empty() ? "" : args[0]);
+        LosingBuffer flushFails(std::numeric_limits<std::size_t>::max(), true);
+        r = LunarcalInto(flushFails, args);
+        EXPECT_EQ(r.status, lunarcal::kExitOutputLost) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}
+
+TEST(Lunarcal, TheProgramFailsOnAFullDevice) {
+    if (std::FILE* probe = std::fopen("/dev/full", "w"))
+        std::fclose(probe);
+    else
+        GTEST_SKIP() << "no /dev/full here";
+    const std::string command =
+        std::string(BABYNAME_BUILD_DIR) + "/lunarcal --tsv 0001-01-01 9999-12-31 2>&1 >/dev/full";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string messages;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        messages += buffer;
+    const int status = pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), lunarcal::kExitOutputLost);
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << messages;
+}
+
+TEST(Lunarcal, NumbersTooLargeOrSmallAreOutOfRange) {
+    const std::vector<std::vector<std::string>> outside = {
+        {"99999999999-01-01"},
+        {"--tsv", "2024-01-01", "99999999999-01-01"},
+        {"--to-solar", "2024", "-1", "1"},
+        {"--to-solar", "2024", "1", "31"},
+        {"--to-solar", "99999999999", "1", "1"},
+        {"--month", "2101-01"},
+        {"--month", "2101-01-05"}};
+    for (const auto& args : outside) {
+        const Result r = Lunarcal(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_NE(r.err.find("out of range"), std::string::npos) << r.err;
+    }
+    EXPECT_NE(Lunarcal({"2024-1-1x"}).err.find("malformed"), std::string::npos);
+    EXPECT_NE(Lunarcal({"--to-solar", "a", "-1", "1"}).err.find("whole numbers"),
+              std::string::npos);
+    // The ends of the range --month shows.
+    EXPECT_EQ(Lunarcal({"--month", "2100-12"}).status, 0);
+    EXPECT_EQ(Lunarcal({"--month", "0001-01"}).status, 0);
+}
+
+TEST(Lunarcal, SummarySaysTheReformRemovedItsTenDays) {
+    for (int day = 4; day <= 15; ++day) {
+        const std::string date =
+            "1582-10-" + std::string(day < 10 ? "0" : "") + std::to_string(day);
+        const Result r = Lunarcal({date});
+        EXPECT_EQ(r.status, 0);
+        const bool removed = day >= 5 && day <= 14;
+        EXPECT_EQ(r.out.find("改历") != std::string::npos, removed) << r.out;
+        EXPECT_EQ(r.out.find("干支") != std::string::npos, !removed) << r.out;
+    }
+}
+
 TEST(Lunarcal, LostOutputIsAnError) {
-    std::FILE* full = std::fopen("/dev/full", "w");
+    std::ofstream full("/dev/full");
     ASSERT_TRUE(full);
-    std::FILE* err = std::tmpfile();
+    std::ostringstream err;
     const int status = lunarcal::Run({"--tsv", "2024-01-01", "2024-12-31"}, full, err, 0);
-    std::fclose(full);
     EXPECT_EQ(status, lunarcal::kExitOutputLost);
-    EXPECT_EQ(ReadBack(err), "lunarcal: the output could not be written\n");
+    EXPECT_EQ(err.str(), "lunarcal: the output could not be written\n");
 }

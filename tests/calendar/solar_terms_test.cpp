@@ -3,21 +3,15 @@
 #include "calendar/new_moon.h"
 #include "calendar/solar_terms.h"
 
+#include "calendar_dates.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace calendar;
 
-namespace {
-
-TDateTime Date(int y, int m, int d) {
-    TDateTime t = 0;
-    EXPECT_TRUE(TryEncodeDate(y, m, d, t));
-    return t;
-}
-
-} // namespace
+using test_support::Date;
 
 TEST(SolarTerms, TheTermsOf2024) {
     // Month and day of the 24 terms from minor cold to the winter solstice (Beijing time).

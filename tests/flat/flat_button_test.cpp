@@ -420,3 +420,42 @@ TEST(FlatButtonMouse, ClickHandlerMayDeleteTheButton) {
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(f.window.findChildren<TFlatButton*>().isEmpty());
 }
+
+TEST(FlatButtonLook, StripTooNarrowForItsImagesDrawsNothingOfThem) {
+    Form f;
+    auto latchedButton = [&](int x) {
+        TFlatButton* b = f.Add(x, 0, 30, 25);
+        b->setGroupIndex(x + 1); // a group of its own each
+        b->setDown(true);
+        return b;
+    };
+    TFlatButton* narrow = latchedButton(0);
+    narrow->setGlyph(Picture(3, 16, QColor(0, 0, 200)));
+    narrow->setNumGlyphs(4); // the latched image starts past the strip's end
+    TFlatButton* bare = latchedButton(40);
+    ASSERT_EQ(narrow->state(), stLatched);
+    const QImage first = Render(narrow);
+    EXPECT_EQ(first, Render(narrow));
+    EXPECT_EQ(first, Render(bare));
+}
+
+TEST(FlatButtonState, PaintingLeavesTheStateAlone) {
+    Form f;
+    TFlatButton* b = f.Add(0, 0, 20, 10);
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(b->pressing());
+    b->setEnabled(false); // no paint in between
+    EXPECT_FALSE(b->pressing());
+    EXPECT_EQ(b->state(), stDisabled);
+    b->setEnabled(true);
+    EXPECT_EQ(b->state(), stUp);
+
+    b->setGroupIndex(1);
+    b->setDown(true);
+    b->setEnabled(false);
+    const QImage disabled = Render(b);
+    EXPECT_EQ(disabled, Render(b));
+    b->setEnabled(true);
+    EXPECT_EQ(b->state(), stLatched);
+    EXPECT_NE(Render(b), disabled);
+}

@@ -123,7 +123,7 @@ TEST(FlatComboLook, ColoursOfTheMainWindowCombos) {
 
 TEST(FlatComboLook, SelectionStripInTheListStyles) {
     Form f(80, 21);
-    f.combo->setStyle(csDropDownList);
+    f.combo->setComboStyle(csDropDownList);
     EXPECT_EQ(f.combo->lineEdit(), nullptr);
     f.combo->itemsAdd("Alpha");
     f.combo->setItemIndex(0);

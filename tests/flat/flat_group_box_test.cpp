@@ -1,3 +1,4 @@
+#include "flat/flat_button.h"
 #include "flat/flat_edit.h"
 #include "flat/flat_group_box.h"
 #include "flat_test_support.h"
@@ -221,4 +222,24 @@ TEST(FlatGroupBoxColours, AdvancedRuleAndParentColour) {
     f.box->setUseAdvColors(false);
     EXPECT_FALSE(f.box->parentColor());
     EXPECT_EQ(f.box->colorBorder(), RGB(175, 168, 153));
+}
+
+TEST(FlatGroupBoxBehaviour, AcceleratorsOfButtonsInsideAreNotDelivered) {
+    Form f;
+    auto* inside = new TFlatButton(f.box);
+    inside->setGeometry(10, 20, 60, 25);
+    inside->setCaption("&Xyz");
+    int clicks = 0;
+    inside->OnClick = [&](QObject*) { ++clicks; };
+    f.window.show();
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    QTest::keyClick(&f.window, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks, 0);
+
+    // Moved out of the box onto the window, the button answers its accelerator again.
+    inside->setParent(&f.window);
+    inside->show();
+    QTest::keyClick(&f.window, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
 }

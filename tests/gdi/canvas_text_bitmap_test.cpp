@@ -1,6 +1,7 @@
 #include "gdi/bitmap.h"
 #include "gdi/canvas.h"
 #include "gdi/fonts.h"
+#include "gdi/prefix_text.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -186,4 +187,15 @@ TEST(CanvasBitmaps, BitmapCanvasIsFlushedBeforeReading) {
     QImage argb(1, 1, QImage::Format_ARGB32);
     argb.fill(Qt::transparent);
     EXPECT_EQ(PixelColor(ToBitmap24(argb), 0, 0), clWhite);
+}
+
+TEST(PrefixText, OneReadingForDrawingAndAccelerators) {
+    const gdi::TPrefixText mixed = gdi::ParsePrefix("&Save && &quit&");
+    EXPECT_EQ(mixed.Shown, "Save & quit");
+    EXPECT_EQ(mixed.Accelerator, QChar('S')); // the first "&x" is the key
+    EXPECT_EQ(mixed.Underline, 7);            // the last one is underlined
+    const gdi::TPrefixText none = gdi::ParsePrefix("A && B&");
+    EXPECT_EQ(none.Shown, "A & B");
+    EXPECT_TRUE(none.Accelerator.isNull());
+    EXPECT_EQ(none.Underline, -1);
 }

@@ -26,6 +26,16 @@ for size in 16 32 48 64 128 256; do
   [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "icon $size"
 done
 
+# The licence and the release history where Debian keeps them; the manual pages where man
+# finds them by name.
+[ -f "$root/share/doc/babyname/copyright" ] || fail "no copyright file"
+[ "$(gzip -dc "$root/share/doc/babyname/changelog.gz" | sed -n 1p)" = "babyname (0.1.0) unstable; urgency=medium" ] ||
+  fail "changelog.gz"
+for command in babyname babyname-suggest lunarcal; do
+  page=$(MANPATH=$root/share/man MANWIDTH=80 man -P cat "$command" 2>&1) || fail "man $command: $page"
+  [[ $page == *"$command - "* ]] || fail "man $command shows no NAME line"
+done
+
 # The installed tools, through the links on the PATH.
 grid=$("$root/bin/babyname-suggest" --family 王 --sex 女 --length 三字)
 [ "$(printf '%s\n' "$grid" | wc -l)" -eq 11 ] || fail "babyname-suggest printed no grid"
@@ -47,12 +57,21 @@ deb=$(ls -t "$build"/babyname_*.deb | sed -n 1p)
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/lib/babyname/babyname ./usr/lib/babyname/config/tarnwick.dat \
             ./usr/bin/babyname ./usr/bin/babyname-suggest ./usr/share/applications/$id.desktop \
-            ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/256x256/apps/$id.png; do
+            ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/256x256/apps/$id.png \
+            ./usr/share/doc/babyname/copyright ./usr/share/doc/babyname/changelog.gz \
+            ./usr/share/man/man1/babyname.1.gz ./usr/share/man/man1/babyname-suggest.1.gz \
+            ./usr/share/man/man1/lunarcal.1.gz; do
   grep -qxF "$path" <<<"$listing" || fail "$path missing from the package"
 done
-stray=$(grep -vE '^\./usr/(bin|lib/babyname|share/(applications|metainfo|icons/hicolor))(/|$)|^\./(usr(/lib|/share|/share/icons)?/?)?$' <<<"$listing" || true)
+stray=$(grep -vE '^\./usr/(bin|lib/babyname|share/(applications|metainfo|icons/hicolor|doc/babyname|man/man1))(/|$)|^\./(usr(/lib|/share|/share/icons|/share/doc|/share/man)?/?)?$' <<<"$listing" || true)
 [ -z "$stray" ] || fail "unexpected files in the package: $stray"
 # (grep reads a variable, not a pipe: an early exit of grep -q would fail the pipe.)
 info=$(dpkg-deb -I "$deb")
 grep -q 'Depends:.*libsqlcipher' <<<"$info" || fail "package dependencies"
+# Any Chinese font will do; the Wayland plugin is welcome but not needed.
+grep -qE 'Depends:.*fonts-[a-z-]+ \| fonts-' <<<"$info" || fail "no choice of Chinese fonts"
+grep -qE 'Recommends:.*qt6-wayland' <<<"$info" || fail "qt6-wayland not recommended"
+# lintian has nothing to say: no error and no warning.
+verdict=$(lintian "$deb" 2>/dev/null) || fail "lintian failed: $verdict"
+[ -z "$verdict" ] || fail "lintian: $verdict"
 echo "install check: passed"

@@ -50,20 +50,8 @@ TFlatComboBox* Combo(QWidget* parent, int x, int y, int w, const QString& text) 
     return c;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    gdi::InstallFontSubstitutes();
-    QApplication::setFont(gdi::DefaultFont());
-    const QString out = argc > 1 ? argv[1] : QStringLiteral(".");
-
-    QWidget form;
-    form.setWindowTitle(QStringLiteral("flat demo"));
-    form.resize(520, 260);
-    form.setAutoFillBackground(true);
-    gdi::SetControlColor(&form, gdi::clInfoBk);
-
+// The group box of the main window with its labels, the name edit and three combo boxes.
+void AddEntryGroup(QWidget& form) {
     auto* box = new TFlatGroupBox(&form);
     box->setGeometry(8, 8, 505, 97);
     box->setColorBorder(gdi::clMenuBar);
@@ -90,7 +78,10 @@ int main(int argc, char** argv) {
     for (int h = 0; h < 24; ++h)
         hour->itemsAdd(QStringLiteral("%1").arg(h, 2, 10, QChar('0')));
     edit->Loaded();
+}
 
+// The five picture buttons, with pictures of the main window's sizes.
+void AddPictureButtons(QWidget& form) {
     const struct {
         int x, w, h;
         const char* text;
@@ -105,8 +96,10 @@ int main(int argc, char** argv) {
         b->setColorBorder(gdi::clYellow);
         b->setGlyph(Picture(p.w, p.h, QString::fromUtf8(p.text)));
     }
+}
 
-    // More looks: caption with accelerator, disabled, latched, see-through, list style.
+// More looks: caption with accelerator, disabled, latched, see-through, list style.
+void AddMoreLooks(QWidget& form) {
     auto* plain = new TFlatButton(&form);
     plain->setGeometry(8, 170, 81, 25);
     plain->setCaption(QStringLiteral("&Caption"));
@@ -120,7 +113,7 @@ int main(int argc, char** argv) {
     latched->setCaption(QStringLiteral("Latched"));
     latched->setDown(true);
     auto* list = new TFlatComboBox(&form);
-    list->setStyle(csDropDownList);
+    list->setComboStyle(csDropDownList);
     list->setGeometry(296, 172, 80, 21);
     list->itemsAdd(QStringLiteral("List style"));
     list->setItemIndex(0);
@@ -131,6 +124,24 @@ int main(int argc, char** argv) {
     topLine->setCaption(QStringLiteral("Only the &top line"));
     topLine->setBorder(brOnlyTopLine);
     topLine->setTransparent(true);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    gdi::InstallFontSubstitutes();
+    QApplication::setFont(gdi::DefaultFont());
+    const QString out = argc > 1 ? argv[1] : QStringLiteral(".");
+
+    QWidget form;
+    form.setWindowTitle(QStringLiteral("flat demo"));
+    form.resize(520, 260);
+    form.setAutoFillBackground(true);
+    gdi::SetControlColor(&form, gdi::clInfoBk);
+    AddEntryGroup(form);
+    AddPictureButtons(form);
+    AddMoreLooks(form);
 
     form.show();
     if (argc > 2) {

@@ -1,13 +1,16 @@
 #include "lunarcal.h"
 
+#include "calendar/calendar_math.h"
 #include "calendar/chn_cal.h"
+#include "calendar/civil_calendar.h"
+#include "calendar/day_cell.h"
 #include "calendar/lunar_date.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <optional>
+#include <cstdio>
 #include <string_view>
 
 namespace lunarcal {
@@ -20,6 +23,9 @@ constexpr const char* kUsage =
     "usage: lunarcal [YYYY-MM-DD] | --tsv FROM [TO] | --to-solar LY LM LD [--leap] | "
     "--month YYYY-MM";
 
+// The lunar conversion ends with 2100, so --month shows no later month.
+constexpr int kLastMonthYear = 2100;
+
 struct Date {
     int year = 0, month = 0, day = 0;
 };
@@ -28,43 +34,58 @@ struct BadInput {
     std::string message;
 };
 
-// A whole decimal number with an optional leading minus; nothing else, no overflow.
-std::optional<int> ParseInt(std::string_view text) {
+// Thrown when a write to the output fails.
+struct OutputLost {};
+
+// A whole decimal number: malformed when it is anything else (a '+', a blank, a letter),
+// out of range when it is whole but does not fit in an int.
+struct Number {
+    enum Fault { kNone, kMalformed, kOutOfRange };
     int value = 0;
-    if (text.empty() || text.front() == '+') return std::nullopt;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+    Fault fault = kMalformed;
+    bool ok() const { return fault == kNone; }
+};
+
+Number ParseNumber(std::string_view text, bool allowMinus) {
+    Number number;
+    if (text.empty() || text.front() == '+') return number;
+    if (!allowMinus && text.front() == '-') return number;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number.value);
+    if (end != text.data() + text.size()) return number;
+    if (error == std::errc::result_out_of_range) number.fault = Number::kOutOfRange;
+    if (error == std::errc()) number.fault = Number::kNone;
+    return number;
 }
 
-std::optional<int> ParseUnsigned(std::string_view text) {
-    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-    return ParseInt(text);
+// The year, month and (when withDay) day fields of YYYY-MM-DD or YYYY-MM; all of them
+// malformed when the dashes are not where they belong.
+std::array<Number, 3> DateFields(std::string_view text, bool withDay) {
+    std::array<Number, 3> fields;
+    const std::size_t first = text.find('-');
+    if (first == std::string_view::npos) return fields;
+    const std::size_t second = text.find('-', first + 1);
+    if (withDay != (second != std::string_view::npos)) return fields;
+    fields[0] = ParseNumber(text.substr(0, first), false);
+    fields[1] = ParseNumber(text.substr(first + 1, second - first - 1), false);
+    if (withDay)
+        fields[2] = ParseNumber(text.substr(second + 1), false);
+    else
+        fields[2] = {1, Number::kNone};
+    return fields;
 }
 
 // YYYY-MM-DD (or YYYY-MM when withDay is false), years 1 .. 9999.
 Date ParseDate(std::string_view text, bool withDay) {
     const std::string shown(text);
-    Date date;
-    const std::size_t first = text.find('-');
-    const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
-    std::optional<int> y, m, d = 1;
-    if (first != std::string_view::npos) {
-        y = ParseUnsigned(text.substr(0, first));
-        if (withDay && second != std::string_view::npos) {
-            m = ParseUnsigned(text.substr(first + 1, second - first - 1));
-            d = ParseUnsigned(text.substr(second + 1));
-        } else if (!withDay && second == std::string_view::npos) {
-            m = ParseUnsigned(text.substr(first + 1));
-        }
-    }
-    if (!y || !m || !d)
+    const std::array<Number, 3> f = DateFields(text, withDay);
+    if (std::any_of(f.begin(), f.end(), [](const Number& n) { return n.fault == n.kMalformed; }))
         throw BadInput{"malformed date '" + shown + "' (expected " +
                        (withDay ? "YYYY-MM-DD" : "YYYY-MM") + ")"};
-    date = {*y, *m, *d};
-    if (date.year < 1 || date.year > 9999) throw BadInput{"year out of range 1..9999: " + shown};
-    if (date.month < 1 || date.month > 12) throw BadInput{"no such month: " + shown};
-    if (!calendar::IsValidDate(date.year, date.month, date.day))
+    const Date date = {f[0].value, f[1].value, f[2].value};
+    if (!f[0].ok() || date.year < 1 || date.year > 9999)
+        throw BadInput{"year out of range 1..9999: " + shown};
+    if (!f[1].ok() || date.month < 1 || date.month > 12) throw BadInput{"no such month: " + shown};
+    if (!f[2].ok() || !calendar::IsValidDate(date.year, date.month, date.day))
         throw BadInput{"no such day: " + shown};
     return date;
 }
@@ -113,11 +134,38 @@ bool Updated(TChnCal& cal, TDateTime t) {
     return cal.LunarMonth != 0; // a fresh record only gets a month from a conversion
 }
 
-void Write(std::FILE* out, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), out);
+void Write(std::ostream& out, std::string_view text) {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!out) throw OutputLost{};
 }
 
-int Tsv(const std::vector<std::string>& args, std::FILE* out) {
+// One line of the 17 tab-separated fields of a date, or the date and FAIL when it does not
+// convert. Each line comes from a fresh record, so no line depends on the one before.
+void AppendTsvLine(TDateTime t, std::string& buffer) {
+    const Date date = FromDateTime(t);
+    buffer += FormatDate(date.year, date.month, date.day);
+    TChnCal cal;
+    if (!Updated(cal, t)) {
+        buffer += "\tFAIL\n";
+        return;
+    }
+    const auto field = [&buffer](std::string_view text) {
+        buffer += '\t';
+        buffer += text;
+    };
+    field(std::to_string(cal.LunarYear));
+    field(std::to_string(cal.LunarMonth));
+    field(cal.IsLeapMonth() ? "1" : "0");
+    field(std::to_string(cal.LunarDay()));
+    for (const std::string* text :
+         {&cal.CnYear, &cal.CnMonth, &cal.CnDay, &cal.YearGanZhi, &cal.MonthGanZhi, &cal.DayGanZhi,
+          &cal.AnimalsYear, &cal.Constellation, &cal.SolarTerm, &cal.Holiday, &cal.CnHoliday,
+          &cal.Era})
+        field(*text);
+    buffer += '\n';
+}
+
+int Tsv(const std::vector<std::string>& args, std::ostream& out) {
     if (args.size() < 2 || args.size() > 3) throw BadInput{"--tsv takes FROM [TO]"};
     const Date from = ParseDate(args[1], true);
     const Date to = args.size() == 3 ? ParseDate(args[2], true) : from;
@@ -127,34 +175,8 @@ int Tsv(const std::vector<std::string>& args, std::FILE* out) {
     std::string buffer;
     buffer.reserve(1 << 17);
     for (TDateTime t = first; t <= last; t += 1) {
-        const Date date = FromDateTime(t);
-        buffer += FormatDate(date.year, date.month, date.day);
-        TChnCal cal;
-        if (!Updated(cal, t)) {
-            buffer += "\tFAIL\n";
-        } else {
-            const auto field = [&buffer](std::string_view text) {
-                buffer += '\t';
-                buffer += text;
-            };
-            field(std::to_string(cal.LunarYear));
-            field(std::to_string(cal.LunarMonth));
-            field(cal.IsLeapMonth() ? "1" : "0");
-            field(std::to_string(cal.LunarDay()));
-            field(cal.CnYear);
-            field(cal.CnMonth);
-            field(cal.CnDay);
-            field(cal.YearGanZhi);
-            field(cal.MonthGanZhi);
-            field(cal.DayGanZhi);
-            field(cal.AnimalsYear);
-            field(cal.Constellation);
-            field(cal.SolarTerm);
-            field(cal.Holiday);
-            field(cal.CnHoliday);
-            field(cal.Era);
-            buffer += '\n';
-        }
+        AppendTsvLine(t, buffer);
+        // Written in pieces, so a lost output stops the walk early.
         if (buffer.size() > (1 << 16)) {
             Write(out, buffer);
             buffer.clear();
@@ -164,7 +186,15 @@ int Tsv(const std::vector<std::string>& args, std::FILE* out) {
     return kExitOk;
 }
 
-int ToSolar(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+// A lunar month or day, refused as out of range outside low..high.
+int LunarField(const Number& number, std::string_view text, const char* what, int low, int high) {
+    if (!number.ok() || number.value < low || number.value > high)
+        throw BadInput{"--to-solar: " + std::string(what) + " out of range " + std::to_string(low) +
+                       ".." + std::to_string(high) + ": " + std::string(text)};
+    return number.value;
+}
+
+int ToSolar(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     bool leap = false;
     std::vector<std::string_view> numbers;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -174,16 +204,21 @@ int ToSolar(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
             numbers.push_back(args[i]);
     }
     if (numbers.size() != 3) throw BadInput{"--to-solar takes LY LM LD [--leap]"};
-    const auto year = ParseInt(numbers[0]);
-    const auto month = ParseUnsigned(numbers[1]);
-    const auto day = ParseUnsigned(numbers[2]);
-    if (!year || !month || !day) throw BadInput{"--to-solar: LY LM LD must be whole numbers"};
-    if (*month < 1 || *month > 12) throw BadInput{"--to-solar: lunar month must be 1..12"};
-    if (*day < 1 || *day > 30) throw BadInput{"--to-solar: lunar day must be 1..30"};
+    std::array<Number, 3> parsed;
+    for (std::size_t i = 0; i < parsed.size(); ++i) {
+        parsed[i] = ParseNumber(numbers[i], true);
+        if (parsed[i].fault == Number::kMalformed)
+            throw BadInput{"--to-solar: LY LM LD must be whole numbers"};
+    }
+    const Number& year = parsed[0];
+    if (!year.ok())
+        throw BadInput{"--to-solar: lunar year out of range: " + std::string(numbers[0])};
+    const int month = LunarField(parsed[1], numbers[1], "lunar month", 1, 12);
+    const int day = LunarField(parsed[2], numbers[2], "lunar day", 1, 30);
     int y = 0, m = 0, d = 0;
-    if (!calendar::LunarToGregorian(*year, *month, *day, leap, y, m, d)) {
-        std::fprintf(err, "lunarcal: lunar %d %s%d %d has no civil date\n", *year,
-                     leap ? "leap " : "", *month, *day);
+    if (!calendar::LunarToGregorian(year.value, month, day, leap, y, m, d)) {
+        err << "lunarcal: lunar " << year.value << ' ' << (leap ? "leap " : "") << month << ' '
+            << day << " has no civil date\n";
         return kExitNoDate;
     }
     Write(out, FormatDate(y, m, d) + "\n");
@@ -193,13 +228,19 @@ int ToSolar(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
 constexpr std::array<std::string_view, 7> kWeekdays = {"星期日", "星期一", "星期二", "星期三",
                                                        "星期四", "星期五", "星期六"};
 
-int Summary(const Date& date, std::FILE* out) {
+int Summary(const Date& date, std::ostream& out) {
     const TDateTime t = ToDateTime(date);
     std::string text = "公历  " + FormatDate(date.year, date.month, date.day) + " " +
                        std::string(kWeekdays[static_cast<std::size_t>(
                            calendar::DayOfWeekOf(date.year, date.month, date.day) - 1)]) +
                        "\n";
     TChnCal cal;
+    if (calendar::CalendarKind(date.year, date.month, date.day) == 0) {
+        // 1582-10-05 .. 14 exist on the proleptic calendar but not in history.
+        text += "农历  无 (1582 年改历删去了 10 月 5 日至 14 日)\n";
+        Write(out, text);
+        return kExitOk;
+    }
     if (!Updated(cal, t)) {
         text += "农历  无 (农历只算到 2100 年)\n";
         Write(out, text);
@@ -219,116 +260,107 @@ int Summary(const Date& date, std::FILE* out) {
     return kExitOk;
 }
 
-// The month as the month calendar shows it: Sunday-first weeks, the ISO week numbers in row
-// order, and the second line of each day cell with the calendar's precedence.
-int Month(const Date& month, std::FILE* out) {
-    constexpr int kCell = 8;
-    TChnCal cal;
-    const TDateTime selected = ToDateTime(month);
-    Updated(cal, selected);
-    std::string text =
+std::string TrimRight(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+// The title line (month, sign, year cycle, animal) and the info line of the selected day.
+std::string MonthHeader(const Date& month, TChnCal& cal) {
+    Updated(cal, ToDateTime(month));
+    std::string text = TrimRight(
         PadTo(std::to_string(month.year) + "年" + std::to_string(month.month) + "月", 16) +
         cal.Constellation + "  " + cal.YearGanZhi + "  " +
-        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年");
-    while (text.back() == ' ')
-        text.pop_back();
+        (cal.AnimalsYear.empty() ? "" : cal.AnimalsYear + "年"));
     text += "\n";
     const std::string cnDate = cal.CnMonth + cal.CnDay;
     if (month.year >= 1949 || cal.Era.empty())
         text += FormatDate(month.year, month.month, month.day) + " 农历" + cnDate + "\n";
     else
         text += cal.Era + " 农历" + cnDate + "\n";
+    return text;
+}
 
-    const int dow = calendar::DayOfWeekOf(month.year, month.month, 1);
-    const int days = calendar::IsValidDate(month.year, month.month, 31)   ? 31
-                     : calendar::IsValidDate(month.year, month.month, 30) ? 30
-                     : calendar::IsValidDate(month.year, month.month, 29) ? 29
-                                                                          : 28;
-    std::array<std::string, 43> dayTexts, cnTexts;
-    std::array<std::string, 7> weekNumbers;
-    int lastWeek = -1, weekRow = 1;
-    for (int d = 1; d <= days; ++d) {
-        const int cell = dow + d - 1;
-        Updated(cal, ToDateTime({month.year, month.month, d}));
-        const int week = calendar::IsoWeekOf(month.year, month.month, d);
-        if (week != lastWeek) {
-            lastWeek = week;
-            weekNumbers[static_cast<std::size_t>(weekRow++)] = std::to_string(week);
-        }
-        std::string cn = cal.CnDay == "初一" ? cal.CnMonth : cal.CnDay;
-        if (!cal.Holiday.empty()) cn = cal.Holiday;
-        if (!cal.SolarTerm.empty()) cn = cal.SolarTerm;
-        if (!cal.CnHoliday.empty()) cn = cal.CnHoliday;
-        dayTexts[static_cast<std::size_t>(cell)] = std::to_string(d);
-        cnTexts[static_cast<std::size_t>(cell)] = cn;
-    }
-    text += "周  ";
+constexpr int kCell = 8;
+
+std::string WeekdayLine() {
+    std::string text = "周  ";
     for (const std::string_view name : {"日", "一", "二", "三", "四", "五", "六"})
         text += PadTo(std::string(name), kCell);
-    while (text.back() == ' ')
-        text.pop_back();
-    text += "\n";
-    const int rows = std::max((dow + days - 2) / 7 + 1, weekRow - 1);
-    for (int row = 1; row <= rows; ++row) {
-        std::string first = PadTo(weekNumbers[static_cast<std::size_t>(row)], 4);
+    return TrimRight(text) + "\n";
+}
+
+// The month as the month calendar shows it: Sunday-first weeks, the ISO week numbers in row
+// order, and the second line of each day cell with the calendar's precedence.
+int Month(const Date& month, std::ostream& out) {
+    TChnCal cal;
+    std::string text = MonthHeader(month, cal) + WeekdayLine();
+    const calendar::TMonthGrid grid = calendar::MonthGridOf(month.year, month.month);
+    std::array<std::string, 43> dayTexts, cnTexts;
+    for (int d = 1; d <= grid.Days; ++d) {
+        const auto cell = static_cast<std::size_t>(grid.FirstCell + d - 1);
+        Updated(cal, ToDateTime({month.year, month.month, d}));
+        dayTexts[cell] = std::to_string(d) + (d == month.day ? "*" : "");
+        cnTexts[cell] = calendar::CnCellText(cal).Text;
+    }
+    const auto weeks = static_cast<int>(grid.WeekNumbers.size());
+    for (int row = 1; row <= std::max(grid.Rows(), weeks); ++row) {
+        std::string first =
+            PadTo(row <= weeks ? std::to_string(grid.WeekNumbers[std::size_t(row - 1)]) : "", 4);
         std::string second = "    ";
         for (int column = 1; column <= 7; ++column) {
-            const std::size_t cell = static_cast<std::size_t>((row - 1) * 7 + column);
-            const bool marked = dayTexts[cell] == std::to_string(month.day);
-            first += PadTo(dayTexts[cell] + (marked ? "*" : ""), kCell);
+            const auto cell = static_cast<std::size_t>((row - 1) * 7 + column);
+            first += PadTo(dayTexts[cell], kCell);
             second += PadTo(cnTexts[cell], kCell);
         }
-        while (!first.empty() && first.back() == ' ')
-            first.pop_back();
-        while (!second.empty() && second.back() == ' ')
-            second.pop_back();
-        text += first + "\n" + second + "\n";
+        text += TrimRight(first) + "\n" + TrimRight(second) + "\n";
     }
     Write(out, text);
     return kExitOk;
 }
 
-} // namespace
-
-namespace {
-
-int RunCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
-               TDateTime today) {
-    try {
-        if (args.empty()) return Summary(FromDateTime(today), out);
-        const std::string& command = args[0];
-        if (command == "--tsv") return Tsv(args, out);
-        if (command == "--to-solar") return ToSolar(args, out, err);
-        if (command == "--month") {
-            if (args.size() != 2) throw BadInput{"--month takes YYYY-MM"};
-            const bool withDay = std::count(args[1].begin(), args[1].end(), '-') == 2;
-            return Month(ParseDate(args[1], withDay), out);
-        }
-        if (command == "-h" || command == "--help") {
-            std::fprintf(out, "%s\n", kUsage);
-            return kExitOk;
-        }
-        if (args.size() == 1 && !command.empty() && command.front() != '-')
-            return Summary(ParseDate(command, true), out);
-        if (!command.empty() && command.front() == '-')
-            throw BadInput{"unknown option '" + command + "'"};
-        throw BadInput{command.empty() ? "empty argument" : "unexpected arguments"};
-    } catch (const BadInput& bad) {
-        std::fprintf(err, "lunarcal: %s; %s\n", bad.message.c_str(), kUsage);
-        return kExitBadInput;
+int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             TDateTime today) {
+    if (args.empty()) return Summary(FromDateTime(today), out);
+    const std::string& command = args[0];
+    if (command == "--tsv") return Tsv(args, out);
+    if (command == "--to-solar") return ToSolar(args, out, err);
+    if (command == "--month") {
+        if (args.size() != 2) throw BadInput{"--month takes YYYY-MM"};
+        const bool withDay = std::count(args[1].begin(), args[1].end(), '-') == 2;
+        const Date month = ParseDate(args[1], withDay);
+        if (month.year > kLastMonthYear)
+            throw BadInput{"month out of range 0001-01..2100-12: " + args[1]};
+        return Month(month, out);
     }
+    if (command == "-h" || command == "--help") {
+        Write(out, std::string(kUsage) + "\n");
+        return kExitOk;
+    }
+    if (args.size() == 1 && !command.empty() && command.front() != '-')
+        return Summary(ParseDate(command, true), out);
+    if (!command.empty() && command.front() == '-')
+        throw BadInput{"unknown option '" + command + "'"};
+    throw BadInput{command.empty() ? "empty argument" : "unexpected arguments"};
 }
 
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, TDateTime today) {
-    const int status = RunCommand(args, out, err, today);
-    // Output that never arrived is a failure, whatever the command made of it.
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        std::fprintf(err, "lunarcal: the output could not be written\n");
-        return kExitOutputLost;
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        TDateTime today) {
+    int status = kExitOutputLost;
+    try {
+        status = Dispatch(args, out, err, today);
+    } catch (const BadInput& bad) {
+        err << "lunarcal: " << bad.message << "; " << kUsage << '\n' << std::flush;
+        return kExitBadInput;
+    } catch (const OutputLost&) {
     }
-    return status;
+    // Output that never arrived is a failure, whatever the command made of it.
+    if (status != kExitOutputLost && out.flush()) return status;
+    err << "lunarcal: the output could not be written\n" << std::flush;
+    return kExitOutputLost;
 }
 
 } // namespace lunarcal

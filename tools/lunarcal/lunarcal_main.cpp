@@ -1,6 +1,8 @@
 #include "lunarcal.h"
 
+#include <iostream>
+
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return lunarcal::Run(args, stdout, stderr, calendar::Now());
+    return lunarcal::Run(args, std::cout, std::cerr, calendar::Now());
 }

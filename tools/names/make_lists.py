@@ -14,8 +14,8 @@ Every name is checked before anything is written: GBK hanzi that the grid's CJK 
 none of the characters in tests/names/unfit_chars.txt, the right length, a reading for every
 character, and for a sourced name every character present in its line. Each table is checked
 for its minimum size and for too many names of one reading. A one-character table with fewer
-fitting characters than its minimum holds each of them as evenly often as it takes to reach
-it; the store builder keeps the rows of a repeated name far apart. The lists are sorted by reading so that a
+fitting characters than its minimum holds some of them twice, never more, to reach it; the
+store builder keeps the two rows of a repeated name far apart. The lists are sorted by reading so that a
 curator can find a name; the store builder shuffles them. Needs fc-list (fontconfig).
 
 Usage: python3 tools/names/make_lists.py   (from anywhere)
@@ -196,14 +196,17 @@ def reading_counts(names, reading):
     return counts
 
 
-def with_repeats(names, minimum):
-    """The table's rows: each name once, or, short of `minimum` names, each name as evenly
-    often as reaching `minimum` rows takes, the names listed first getting the extra row."""
+def with_repeats(names, minimum, errors, table):
+    """The table's rows: each name once, or, short of `minimum` names, the names listed first
+    a second time until `minimum` rows are reached. No name stands more than twice, so a table
+    needs at least half its minimum in distinct names."""
     names = list(dict.fromkeys(names))
-    if not names or len(names) >= minimum:
+    if len(names) >= minimum:
         return names
-    rounds, extra = divmod(minimum, len(names))
-    return names * rounds + names[:extra]
+    if 2 * len(names) < minimum:
+        errors.append(f"{table}: {len(names)} names, fewer than half of {minimum}")
+        return names
+    return names + names[: minimum - len(names)]
 
 
 def check_table(table, names, length, reading, errors):
@@ -247,8 +250,10 @@ def main():
     single = tables.single()
     male2, female2 = tables.double()
     lists = {
-        "male1": with_repeats(single["male"] + single["both"], MIN_ROWS["male1"]),
-        "female1": with_repeats(single["female"] + single["both"], MIN_ROWS["female1"]),
+        "male1": with_repeats(single["male"] + single["both"], MIN_ROWS["male1"],
+                              tables.errors, "male1"),
+        "female1": with_repeats(single["female"] + single["both"], MIN_ROWS["female1"],
+                                tables.errors, "female1"),
         "male2": list(dict.fromkeys(male2)),
         "female2": list(dict.fromkeys(female2)),
     }

@@ -1,3 +1,4 @@
+// The main() of the widget suites: an offscreen application with the program's fonts.
 #include "gdi/fonts.h"
 
 #include <QApplication>
