@@ -122,6 +122,7 @@ void TForm1::CreateListView() {
     // pixels of column 6 are blank anyway, so no scroll bar is offered for them.
     ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setTabKeyNavigation(false); // a list view passes Tab on to the next entry
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     QPalette palette = ListView1->palette();
     palette.setColor(QPalette::Base, gdi::ToQColor(gdi::clBtnHighlight));

@@ -8,6 +8,16 @@
 #include <QShowEvent>
 
 namespace calendar_ui {
+namespace {
+
+// The era text without the ruler's personal name, its middle field: "[元]仁宗 皇庆2年".
+QString EraWithoutRuler(const std::string& era) {
+    const QStringList fields = QString::fromStdString(era).split(u' ');
+    if (fields.size() != 3) return QString::fromStdString(era);
+    return fields[0] + u' ' + fields[2];
+}
+
+} // namespace
 
 TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
     setFont(gdi::DefaultFont());
@@ -133,7 +143,7 @@ void TChnCalendar::FillTitleTexts(int y, int m, int d) {
                                   .arg(d, 2, 10, QLatin1Char('0')) +
                               lunar);
     else
-        InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar);
+        InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar, {EraWithoutRuler(chnCal_.Era) + lunar});
 }
 
 void TChnCalendar::ClearDayCells() {
@@ -465,6 +475,7 @@ void TChnCalendar::showEvent(QShowEvent* e) {
 
 void TChnCalendar::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    InfoLabel->setMaxRight(width() - 4); // clear of the frame
     ApplyTitleLayout(showTitle_);
     update();
 }

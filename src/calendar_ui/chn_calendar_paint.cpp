@@ -1,5 +1,6 @@
 #include "calendar_ui/calendar_paint.h"
 #include "calendar_ui/chn_calendar.h"
+#include "gdi/fonts.h"
 
 #include <QPainter>
 
@@ -58,7 +59,7 @@ void TChnCalendar::PaintBackground() {
     r.Bottom = r.Bottom / 2;
     r.Offset(0, 6);
     QFont f = font();
-    f.setFamily(QStringLiteral("Arial Black"));
+    gdi::SetFontFamily(f, QStringLiteral("Arial Black"));
     f.setPointSize(48);
     canvas.Font = f;
     canvas.FontColor = colorBackYear_;

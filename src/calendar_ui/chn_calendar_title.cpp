@@ -12,8 +12,9 @@ namespace {
 
 QFont LabelFont(const QString& family, int points, bool bold, bool underline = false) {
     QFont f(family);
+    gdi::SetFontFamily(f, family);
     f.setPointSize(points);
-    f.setBold(bold);
+    if (bold) f.setBold(true); // "regular" keeps a heavy family's own weight
     f.setUnderline(underline);
     return f;
 }

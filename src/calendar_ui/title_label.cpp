@@ -23,9 +23,24 @@ TTitleLabel::TTitleLabel(QWidget* parent, int left, int top, const QFont& font, 
     AdjustBounds();
 }
 
-void TTitleLabel::setCaption(const QString& caption) {
-    setText(caption);
+void TTitleLabel::setCaption(const QString& caption, const QStringList& shorter) {
+    caption_ = caption;
+    shorter_ = shorter;
     AdjustBounds();
+}
+
+void TTitleLabel::setMaxRight(int right) {
+    maxRight_ = right;
+    AdjustBounds();
+}
+
+QString TTitleLabel::FittingText(const QFontMetrics& fm) const {
+    if (maxRight_ < 0 || rightAligned_) return caption_;
+    const int room = std::max(0, maxRight_ - x() + 1);
+    if (fm.horizontalAdvance(caption_) <= room) return caption_;
+    for (const QString& text : shorter_)
+        if (fm.horizontalAdvance(text) <= room) return text;
+    return fm.elidedText(shorter_.isEmpty() ? caption_ : shorter_.back(), Qt::ElideRight, room);
 }
 
 void TTitleLabel::setFontColor(gdi::TColor color) {
@@ -43,6 +58,7 @@ void TTitleLabel::setRightAligned() {
 
 void TTitleLabel::AdjustBounds() {
     const QFontMetrics fm(font());
+    setText(FittingText(fm));
     const int w = fm.horizontalAdvance(text().isEmpty() ? QStringLiteral(" ") : text());
     const int left = rightAligned_ ? right_ - w : x();
     // Some fonts put the underline below their descent; keep it inside the label.

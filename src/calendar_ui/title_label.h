@@ -3,6 +3,7 @@
 #include "gdi/color.h"
 
 #include <QLabel>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,8 +19,14 @@ class TTitleLabel : public QLabel {
 public:
     TTitleLabel(QWidget* parent, int left, int top, const QFont& font, gdi::TColor color);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+    // Shorter forms of the caption, best first, are shown when it does not fit (see
+    // setMaxRight); the caption itself stays whole.
+    void setCaption(const QString& caption, const QStringList& shorter = {});
+    // The rightmost pixel column, in the parent, that the label may take; below 0 is no limit.
+    // A left-aligned label then shows the first of its caption and shorter forms that fits,
+    // or else the last one cut whole characters short with an ellipsis.
+    void setMaxRight(int right);
     gdi::TColor fontColor() const { return color_; }
     void setFontColor(gdi::TColor color);
     // Anchors the right edge where it stands now.
@@ -35,7 +42,11 @@ protected:
 
 private:
     void AdjustBounds();
+    QString FittingText(const QFontMetrics& fm) const;
 
+    QString caption_;
+    QStringList shorter_;
+    int maxRight_ = -1;
     gdi::TColor color_;
     bool rightAligned_ = false;
     int right_ = 0;

@@ -240,9 +240,21 @@ void TFlatComboBox::ApplyColors() {
 void TFlatComboBox::showPopup() {
     droppedDown_ = true;
     if (OnDropDown) OnDropDown(this);
+    SelectItemOfText(); // the list opens on the current item
     QComboBox::showPopup();
     RefreshActive();
     update();
+}
+
+// An editable box's list opens on the item equal to the text, highlighted and scrolled into
+// view, as the platform's boxes do. That item becomes the box's selection quietly: the text is
+// already the item's, so nothing has changed for the user.
+void TFlatComboBox::SelectItemOfText() {
+    if (!isEditable()) return;
+    const int i = findText(lineEdit()->text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i < 0 || i == currentIndex()) return;
+    const QSignalBlocker block(this);
+    setCurrentIndex(i);
 }
 
 void TFlatComboBox::hidePopup() {

@@ -90,6 +90,7 @@ private:
     bool ListStyle() const { return style_ >= csDropDownList; }
     void ApplyAdvColors();
     void RefreshActive();
+    void SelectItemOfText();
     void SetupEdit();
     void ApplyColors();
     void PaintFrame(gdi::TCanvas& c);

@@ -3,6 +3,11 @@
 #include <QStringList>
 
 namespace gdi {
+namespace {
+
+const QString kArialBlack = QStringLiteral("Arial Black");
+
+} // namespace
 
 void InstallFontSubstitutes() {
     // The Chinese fonts come last in each list so that Latin text keeps its own face and
@@ -17,16 +22,26 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("黑体"), {hei, song, sans});
     QFont::insertSubstitutions(QStringLiteral("SimHei"), {hei, song, sans});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {arial, sans, hei});
-    QFont::insertSubstitutions(QStringLiteral("Arial Black"), {arial, sans, hei});
+    // Its stand-in is asked for at black weight (see SetFontFamily) and gets the heaviest
+    // face of the first family: DejaVu Sans Bold, whose wide digits of equal width take the
+    // room that the title leaves for a four-digit year.
+    QFont::insertSubstitutions(kArialBlack, {sans, arial, hei});
+}
+
+void SetFontFamily(QFont& font, const QString& family) {
+    font.setFamily(family);
+    // Its regular face is its heavy one: the stand-in is asked for its heaviest face.
+    if (family == kArialBlack) font.setWeight(QFont::Black);
 }
 
 QFont MakeFont(const QString& family, int height, bool bold) {
     QFont f(family);
+    SetFontFamily(f, family);
     if (height < 0)
         f.setPixelSize(-height);
     else if (height > 0)
         f.setPointSize(height);
-    f.setBold(bold);
+    if (bold) f.setBold(true);
     return f;
 }
 

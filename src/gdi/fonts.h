@@ -10,6 +10,10 @@ namespace gdi {
 // application object exists and before any widget is created.
 void InstallFontSubstitutes();
 
+// Sets the family as a window description names it. A family that stands for a single heavy
+// face ("Arial Black") also sets the heavy weight, so its regular style is heavy too.
+void SetFontFamily(QFont& font, const QString& family);
+
 // A font as a window description gives it: a negative height is a pixel size, a positive
 // one a point size.
 QFont MakeFont(const QString& family, int height, bool bold = false);

@@ -10,6 +10,8 @@
 #include "gdi/color.h"
 
 #include "calendar_ui/chn_calendar_picker.h"
+#include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -17,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 namespace {
@@ -143,17 +146,51 @@ TEST_F(MainWindow, StartsWithItsEntriesAndAnEmptyGrid) {
         EXPECT_EQ(grid->columnWidth(column), 84);
     EXPECT_EQ(grid->palette().color(QPalette::Text), QColor(0, 0, 255));
 
-    // Tab order: the grid, the group's entries (the picker's three fields), then the buttons.
-    QWidget* expected[] = {form->ListView1,     form->FlatEdit1,     form->FlatComboBox1,
-                           picker->YearEdit,    picker->MonthEdit,   picker->DayEdit,
-                           form->FlatComboBox2, form->FlatComboBox3, form->FlatButton1,
-                           form->FlatButton2,   form->FlatButton3,   form->FlatButton4,
-                           form->FlatButton5};
-    std::vector<QWidget*> chain;
-    for (QWidget* w = form->nextInFocusChain(); w != form.get(); w = w->nextInFocusChain())
-        if (std::find(std::begin(expected), std::end(expected), w) != std::end(expected))
-            chain.push_back(w);
-    EXPECT_EQ(chain, std::vector<QWidget*>(std::begin(expected), std::end(expected)));
+}
+
+// The control that takes the keys after each of `presses` presses of the key.
+std::vector<QWidget*> FocusAfterKeys(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods,
+                                     int presses) {
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+        QWidget* w = QApplication::focusWidget();
+        // An editable combo box hands the focus to its edit.
+        if (w && qobject_cast<QComboBox*>(w->parentWidget())) w = w->parentWidget();
+        visited.push_back(w && window->isAncestorOf(w) ? w : nullptr);
+    }
+    return visited;
+}
+
+TEST_F(MainWindow, TabGoesThroughTheEntriesInTheWindowsOrder) {
+    auto form = MakeForm();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    calendar_ui::TChnCalendarPicker* picker = form->ChnCalendarPicker1;
+    // The picture buttons are no tab stops: Tab goes round the grid and the group's entries
+    // (the picker's three fields in turn).
+    std::vector<QWidget*> entries = {
+        form->FlatEdit1,      form->FlatComboBox1,    picker->YearEdit,
+        picker->MonthEdit,    picker->DayEdit,        form->FlatComboBox2,
+        form->FlatComboBox3,  form->ListView1};
+    // Filled, the grid still passes Tab on instead of moving between its cells.
+    form->FlatEdit1->setText(QStringLiteral("张"));
+    QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+    ASSERT_EQ(form->ListView1->rowCount(), 11);
+    form->ListView1->setFocus();
+    ASSERT_TRUE(form->ListView1->hasFocus());
+    EXPECT_EQ(FocusAfterKeys(form.get(), Qt::Key_Tab, {}, 8), entries);
+    std::vector<QWidget*> back(entries.rbegin() + 1, entries.rend());
+    back.push_back(form->ListView1);
+    EXPECT_EQ(FocusAfterKeys(form.get(), Qt::Key_Backtab, Qt::ShiftModifier, 8), back);
+
+    // As tab stops the buttons follow the entries in their own order.
+    for (flat::TFlatButton* b : {form->FlatButton1, form->FlatButton2, form->FlatButton3,
+                                 form->FlatButton4, form->FlatButton5})
+        b->setTabStop(true);
+    entries.insert(entries.end() - 1, {form->FlatButton1, form->FlatButton2, form->FlatButton3,
+                                       form->FlatButton4, form->FlatButton5});
+    EXPECT_EQ(FocusAfterKeys(form.get(), Qt::Key_Tab, {}, 13), entries);
 }
 
 TEST_F(MainWindow, FlatControlsShowTheWindowsColours) {
@@ -178,6 +215,39 @@ TEST_F(MainWindow, FlatControlsShowTheWindowsColours) {
     // The family-name entry and the group box are filled white.
     EXPECT_EQ(shot.pixelColor(form->FlatEdit1->mapTo(form.get(), QPoint(20, 9))), white);
     EXPECT_EQ(shot.pixelColor(form->FlatGroupBox1->mapTo(form.get(), QPoint(250, 50))), white);
+}
+
+// Counts the pixels of a button's outermost ring that are not the colour expected on that
+// side, per side: top, right, bottom, left (corners belong to the top and bottom rows).
+std::array<int, 4> RingMismatches(const QImage& img, const QColor& topLeft,
+                                  const QColor& bottomRight) {
+    std::array<int, 4> wrong{};
+    const int w = img.width(), h = img.height();
+    for (int x = 0; x < w; ++x) {
+        wrong[0] += img.pixelColor(x, 0) != (x == w - 1 ? bottomRight : topLeft);
+        wrong[2] += img.pixelColor(x, h - 1) != bottomRight;
+    }
+    for (int y = 1; y < h - 1; ++y) {
+        wrong[1] += img.pixelColor(w - 1, y) != bottomRight;
+        wrong[3] += img.pixelColor(0, y) != topLeft;
+    }
+    return wrong;
+}
+
+TEST_F(MainWindow, PictureButtonsKeepTheirBorderOnAllFourSides) {
+    auto form = MakeForm();
+    const std::array<int, 4> none{};
+    for (flat::TFlatButton* button : {form->FlatButton1, form->FlatButton2, form->FlatButton3,
+                                      form->FlatButton4, form->FlatButton5}) {
+        // Idle: yellow all round; pressed: the sunken border, dark above and left.
+        EXPECT_EQ(RingMismatches(button->grab().toImage(), Qt::yellow, Qt::yellow), none)
+            << "idle, button at x " << button->x();
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 12));
+        EXPECT_EQ(RingMismatches(button->grab().toImage(), Qt::black, Qt::white), none)
+            << "pressed, button at x " << button->x();
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-20, -20)); // outside: no click
+    }
+    EXPECT_TRUE(opened.isEmpty());
 }
 
 TEST_F(MainWindow, FirstButtonFillsElevenRowsOfSixNames) {

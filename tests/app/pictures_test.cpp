@@ -49,6 +49,23 @@ TEST(ButtonPictures, AreTwentyFourBitImagesOfTheirSizesWithAKeyedBackground) {
     }
 }
 
+TEST(ButtonPictures, LabelStrokesStayApart) {
+    // At this size a legible character is drawn in one-pixel strokes; where strokes run
+    // together they leave solid blocks of ink, and a dense character turns into a blob.
+    for (const char* path :
+         {":/resources/kaishi.png", ":/resources/xiaoming.png", ":/resources/diezi.png",
+          ":/resources/chongwu.png", ":/resources/guanwang.png"}) {
+        const QImage image(QString::fromLatin1(path));
+        ASSERT_FALSE(image.isNull()) << path;
+        const auto ink = [&](int x, int y) { return qGray(image.pixel(x, y)) < 60; };
+        int blocks = 0;
+        for (int y = 0; y + 1 < image.height(); ++y)
+            for (int x = 0; x + 1 < image.width(); ++x)
+                blocks += ink(x, y) && ink(x + 1, y) && ink(x, y + 1) && ink(x + 1, y + 1);
+        EXPECT_EQ(blocks, 0) << path << ": 2 x 2 blocks of ink";
+    }
+}
+
 TEST(ProgramIcon, IsThere) {
     const QImage icon(QStringLiteral(":/resources/babyname.png"));
     EXPECT_EQ(icon.size(), QSize(256, 256));

@@ -210,5 +210,31 @@ TEST_F(ChnCalendarPixelsTest, DateCellHandlerCanReplaceTheText) {
     EXPECT_TRUE(topHalfInk(Grid()).isEmpty());
 }
 
+// Share of the pixels inside the bounding box of colour c that have that colour.
+double InkShare(const QImage& img, TColor c) {
+    const QRect box = BoxOf(img, c);
+    int ink = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            ink += At(img, x, y) == c;
+    return box.isEmpty() ? 0 : double(ink) / (box.width() * box.height());
+}
+
+TEST_F(ChnCalendarPixelsTest, HeavyFaceForTheTitleYearAndTheBackNumerals) {
+    // Black-weight numerals fill about half of their box; a regular face about a third.
+    EXPECT_GT(InkShare(cal->backBitmap(), cal->colorBackYear()), 0.45);
+    EXPECT_GT(InkShare(cal->backBitmap(), cal->colorBackMonth()), 0.45);
+    // The title's four-digit year of that face just fills the room before "年".
+    for (int y = 1000; y <= 2100; ++y) {
+        cal->setDateTime(DateOf(y, 2, 10));
+        const int gap = cal->YearUnitLabel->x() - cal->YearLabel->geometry().right() - 1;
+        EXPECT_GE(gap, 0) << y;
+        EXPECT_LE(gap, 10) << y;
+        if (gap < 0 || gap > 10) break;
+    }
+    const QImage year = cal->YearLabel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(InkShare(year, cal->colorTitleYear()), 0.3); // a regular face: under 0.2
+}
+
 } // namespace
 } // namespace calendar_ui::testing

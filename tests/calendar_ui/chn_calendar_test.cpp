@@ -3,6 +3,7 @@
 #include "calendar/chn_cal.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -211,6 +212,41 @@ TEST_F(ChnCalendarTest, InfoLineGregorianFrom1949) {
               QString::fromStdString(record.Era) + " 农历" + cal->cnDate());
     EXPECT_EQ(cal->YearLabel->caption(), "1948");
     EXPECT_EQ(cal->MonthLabel->caption(), "12");
+}
+
+TEST_F(ChnCalendarTest, EraInfoLineStaysWholeInsideTheCalendar) {
+    const QFontMetrics fm(cal->InfoLabel->font());
+    // "[period]title name era年 农历…" without the name between the first two blanks.
+    const auto withoutRuler = [](const QString& line) {
+        const QStringList f = line.split(u' ');
+        return f.size() < 4 ? QString() : f[0] + u' ' + f.mid(2).join(u' ');
+    };
+    const int room = cal->width() - 4 - cal->InfoLabel->x();
+    int shortened = 0;
+    for (int y = 1; y <= 1948; ++y)
+        for (int m : {1, 7}) {
+            Show(y, m, 21);
+            const QString full = cal->InfoLabel->caption();
+            const QString shown = cal->InfoLabel->text();
+            ASSERT_LE(cal->InfoLabel->geometry().right(), cal->width() - 4) << y << " " << m;
+            EXPECT_EQ(cal->InfoLabel->width(), fm.horizontalAdvance(shown));
+            if (shown == full) continue;
+            // Too wide as it is: the ruler's name (between the first two blanks) goes.
+            ++shortened;
+            EXPECT_GT(fm.horizontalAdvance(full), room) << full.toStdString();
+            EXPECT_EQ(shown, withoutRuler(full)) << full.toStdString();
+        }
+    EXPECT_GT(shortened, 0); // 1312 .. 1328 need it
+
+    // Narrower still, the end gives way, whole characters at a time.
+    cal->resize(150, 253);
+    Show(1312, 6, 1);
+    const QString shown = cal->InfoLabel->text();
+    EXPECT_LE(cal->InfoLabel->geometry().right(), 146);
+    ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("[元]仁宗 皇庆"))) << shown.toStdString();
+    EXPECT_TRUE(withoutRuler(cal->InfoLabel->caption()).startsWith(shown.chopped(1)))
+        << shown.toStdString();
 }
 
 TEST_F(ChnCalendarTest, MonthSpinnerSteps) {

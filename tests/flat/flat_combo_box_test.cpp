@@ -3,6 +3,8 @@
 
 #include "gdi/control_color.h"
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -175,6 +177,31 @@ TEST(FlatComboItems, AddingItemsKeepsTextAndIndex) {
     ASSERT_EQ(f.combo->insertPolicy(), QComboBox::NoInsert);
     QTest::keyClick(f.combo->lineEdit(), Qt::Key_Return); // typed text is not added
     EXPECT_EQ(f.combo->count(), 0);
+}
+
+TEST(FlatComboItems, ListOpensOnTheItemEqualToTheText) {
+    Form f;
+    for (int hour = 0; hour < 24; ++hour)
+        f.combo->itemsAdd(QString::asprintf("%02d", hour));
+    f.combo->setText(QStringLiteral("11"));
+    int events = 0;
+    f.combo->OnChange = f.combo->OnClick = [&](QObject*) { ++events; };
+    f.ShowActive();
+    f.combo->showPopup();
+    QAbstractItemView* list = f.combo->view();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->currentIndex().row(), 11);
+    EXPECT_TRUE(list->selectionModel()->isRowSelected(11, list->rootIndex()));
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+    f.combo->hidePopup(); // closed without a choice: the text stays, nothing is raised
+    EXPECT_EQ(f.combo->text(), QStringLiteral("11"));
+    EXPECT_EQ(events, 0);
+
+    f.combo->setText(QStringLiteral("1")); // no such item: the list keeps its place
+    f.combo->showPopup();
+    EXPECT_EQ(f.combo->view()->currentIndex().row(), 11);
+    f.combo->hidePopup();
+    EXPECT_EQ(f.combo->text(), QStringLiteral("1"));
 }
 
 TEST(FlatComboItems, FontChangeResetsItemHeight) {

@@ -5,6 +5,7 @@
 
 #include <QCursor>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -55,6 +56,33 @@ TEST(FlatEditLook, FlatRingsAndFillFollowTheParent) {
     EXPECT_EQ(Px(img, 118, 16), kBox);
     EXPECT_EQ(e->color(), kBox);
     EXPECT_EQ(e->clientRect(), QRect(3, 3, 115, 13));
+}
+
+// The ink of the text: the rectangle of the pixels in the text colour.
+QRect TextInk(const QImage& img) {
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (Px(img, x, y) == gdi::clBlack) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(FlatEditLook, TextIsDrawnInTheClientAreaAsInAPlainEdit) {
+    // Long enough to be cut at the right: the client area clips it as well as placing it.
+    const QString text = QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    Form f;
+    TFlatEdit* e = f.Add(10, 10);
+    e->setText(text);
+    e->setCursorPosition(0);
+    QWidget holder;
+    auto* plain = new QLineEdit(text, &holder);
+    plain->setFrame(false);
+    plain->setFont(e->font());
+    plain->setGeometry(QRect(QPoint(0, 0), e->clientRect().size()));
+    plain->setCursorPosition(0);
+    const QRect ink = TextInk(Render(e));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_EQ(ink, TextInk(Render(plain)).translated(e->clientRect().topLeft()));
 }
 
 TEST(FlatEditLook, FocusHighlightsBandAndTextArea) {

@@ -5,8 +5,11 @@
 
 #include "gdi/control_color.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -110,17 +113,54 @@ namespace {
 class Striped : public QWidget {
 public:
     using QWidget::QWidget;
-    int paints = 0;
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        ++paints;
         QPainter p(this);
         for (int x = 0; x < width(); x += 2)
             p.fillRect(x, 0, 1, height(), Qt::green);
     }
 };
+class CountedBox : public TFlatGroupBox {
+public:
+    using TFlatGroupBox::TFlatGroupBox;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        ++paints;
+        TFlatGroupBox::paintEvent(e);
+    }
+};
 } // namespace
+
+TEST(FlatGroupBoxLook, OnlyATransparentBoxRepaintsWhenMovedOrResized) {
+    Striped parent;
+    parent.resize(100, 60);
+    auto* box = new CountedBox(&parent);
+    box->setGeometry(11, 5, 40, 40);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    // The box's own handling of the notifications, without the framework's repaints of a
+    // real move: what lies under a transparent box has changed, under an opaque one not.
+    const auto paintsAfterMoveAndSize = [&] {
+        QCoreApplication::processEvents();
+        box->paints = 0;
+        QMoveEvent move(QPoint(12, 5), QPoint(11, 5));
+        QApplication::sendEvent(box, &move);
+        QCoreApplication::processEvents();
+        const int moved = box->paints;
+        QResizeEvent size(QSize(41, 40), QSize(40, 40));
+        QApplication::sendEvent(box, &size);
+        QCoreApplication::processEvents();
+        return std::pair(moved, box->paints - moved);
+    };
+    EXPECT_EQ(paintsAfterMoveAndSize(), std::pair(0, 0));
+    box->setTransparent(true);
+    const auto [moved, sized] = paintsAfterMoveAndSize();
+    EXPECT_GT(moved, 0);
+    EXPECT_GT(sized, 0);
+}
 
 TEST(FlatGroupBoxLook, TransparentShowsTheParent) {
     Striped parent;

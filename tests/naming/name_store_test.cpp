@@ -114,8 +114,9 @@ TEST_F(NameStoreFile, EachFailureSaysWhichFileAndWhatWentWrong) {
         {dir.Path(), naming::kNameStorePassword, "男", "三字", "not a file"},
         {path, "wrong password", "男", "三字", "wrong password"},
         {garbage, naming::kNameStorePassword, "男", "三字", "damaged"},
-        {truncated, naming::kNameStorePassword, "男", "三字", "name store"},
-        {damaged, naming::kNameStorePassword, "男", "三字", "name store"},
+        {truncated, naming::kNameStorePassword, "男", "三字",
+         "cannot be read: database disk image is malformed"},
+        {damaged, naming::kNameStorePassword, "男", "三字", "wrong password or damaged file"},
         {path, naming::kNameStorePassword, "女", "三字", "no such table: female2"},
         {path, naming::kNameStorePassword, "女", "二字", "column danm is missing"},
     };

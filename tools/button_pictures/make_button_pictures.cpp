@@ -9,34 +9,74 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// The background around the face: a ring of at least one pixel on every side, so that the
-// button's own border shows through it. The button takes the bottom-left pixel as the colour
-// to leave out, and no pixel of the face has it.
+// Every picture stands on an 81 x 25 button whose one-pixel border must show on all four
+// sides, idle and pressed (pressed moves the picture by one pixel right and down). The face
+// therefore keeps off every picture pixel that lands on the border in either state; what is
+// left around it is key colour, which the button leaves out (it takes the bottom-left pixel
+// as that colour, and no pixel of the face has it).
+const QSize kButton(81, 25);
 const QColor kKey(255, 0, 255);
 const QColor kGoldLight(255, 236, 139);
 const QColor kGold(244, 196, 48);
 const QColor kGoldDark(184, 134, 11);
 const QColor kOrange(255, 128, 0);
 
+struct Picture {
+    const char* file;
+    QSize size;
+    QPoint origin; // where the button puts the picture while idle
+    QString label;
+};
+
+// The face's pixels: at least one pixel of key colour on every side, and clear of the
+// button's last column and row both idle and pressed.
+QRect FaceOf(const Picture& picture) {
+    const int right = std::min(picture.size.width() - 2, kButton.width() - 3 - picture.origin.x());
+    const int bottom =
+        std::min(picture.size.height() - 2, kButton.height() - 3 - picture.origin.y());
+    return QRect(QPoint(1, 1), QPoint(right, bottom));
+}
+
+// The Sharp face of the font carries hand-made bitmaps up to 16 pixels, in which dense
+// characters such as 叠 keep their strokes apart; outlines at this size run them together.
 QFont LabelFont(int pixels) {
-    QFont font(QStringLiteral("WenQuanYi Zen Hei"));
+    QFont font(QStringLiteral("WenQuanYi Zen Hei Sharp"));
     font.setPixelSize(pixels);
     font.setStyleStrategy(QFont::NoAntialias); // hard edges: no pixel blends into the key
     return font;
 }
 
-QImage ButtonPicture(int width, int height, const QString& label) {
-    QImage image(width, height, QImage::Format_RGB888);
+void DrawOrnaments(QPainter& p, const QRect& face) {
+    // Small orange quarter-rings with a dot, one in each corner.
+    p.setPen(QPen(kOrange, 1));
+    p.setBrush(Qt::NoBrush);
+    const int r = 4;
+    const QPoint corners[] = {face.topLeft() + QPoint(2, 2), face.topRight() + QPoint(-2, 2),
+                              face.bottomLeft() + QPoint(2, -2),
+                              face.bottomRight() + QPoint(-2, -2)};
+    for (const QPoint& c : corners) {
+        const int dx = c.x() < face.center().x() ? 1 : -1;
+        const int dy = c.y() < face.center().y() ? 1 : -1;
+        p.drawLine(c, c + QPoint(dx * r, 0));
+        p.drawLine(c, c + QPoint(0, dy * r));
+        p.drawPoint(c + QPoint(dx * 2, dy * 2));
+    }
+}
+
+QImage ButtonPicture(const Picture& picture) {
+    QImage image(picture.size, QImage::Format_RGB888);
     image.fill(kKey);
+    const QRect face = FaceOf(picture);
     QPainter p(&image);
-    const QRectF face(1.5, 1.5, width - 3.0, height - 3.0);
     QPainterPath outline;
-    outline.addRoundedRect(face, 4, 4);
-    QLinearGradient fill(0, 0, 0, height);
+    // A one-pixel pen on a rectangle through the pixel centres covers exactly the face.
+    outline.addRoundedRect(QRectF(face).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    QLinearGradient fill(0, face.top(), 0, face.bottom());
     fill.setColorAt(0, kGoldLight);
     fill.setColorAt(0.5, kGold);
     fill.setColorAt(1, kGoldDark);
@@ -44,23 +84,11 @@ QImage ButtonPicture(int width, int height, const QString& label) {
     p.setPen(QPen(kGoldDark, 1));
     p.setBrush(fill);
     p.drawPath(outline);
-
-    // Corner ornaments: small orange quarter-rings with a dot, one in each corner.
-    p.setPen(QPen(kOrange, 1));
-    p.setBrush(Qt::NoBrush);
-    const int r = 4;
-    const QPoint corners[] = {{3, 3}, {width - 4, 3}, {3, height - 4}, {width - 4, height - 4}};
-    for (const QPoint& c : corners) {
-        const int dx = c.x() < width / 2 ? 1 : -1;
-        const int dy = c.y() < height / 2 ? 1 : -1;
-        p.drawLine(c, c + QPoint(dx * r, 0));
-        p.drawLine(c, c + QPoint(0, dy * r));
-        p.drawPoint(c + QPoint(dx * 2, dy * 2));
-    }
+    DrawOrnaments(p, face);
 
     p.setPen(Qt::black);
-    p.setFont(LabelFont(height <= 21 ? 12 : 13));
-    p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, label);
+    p.setFont(LabelFont(15));
+    p.drawText(face, Qt::AlignCenter, picture.label);
     p.end();
     return image;
 }
@@ -96,22 +124,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    struct Picture {
-        const char* file;
-        int width, height;
-        QString label;
-    };
     const Picture pictures[] = {
-        {"kaishi.png", 82, 25, QStringLiteral("开始取名")},
-        {"xiaoming.png", 81, 25, QStringLiteral("小名取名")},
-        {"diezi.png", 82, 24, QStringLiteral("叠字取名")},
-        {"chongwu.png", 82, 24, QStringLiteral("宠物取名")},
-        {"guanwang.png", 78, 21, QStringLiteral("官方网站")},
+        {"kaishi.png", {82, 25}, {0, 0}, QStringLiteral("开始取名")},
+        {"xiaoming.png", {81, 25}, {0, 0}, QStringLiteral("小名取名")},
+        {"diezi.png", {82, 24}, {0, 1}, QStringLiteral("叠字取名")},
+        {"chongwu.png", {82, 24}, {0, 1}, QStringLiteral("宠物取名")},
+        {"guanwang.png", {78, 21}, {2, 2}, QStringLiteral("官方网站")},
     };
     bool ok = true;
     for (const Picture& picture : pictures)
-        ok &= ButtonPicture(picture.width, picture.height, picture.label)
-                  .save(out.filePath(QString::fromLatin1(picture.file)));
+        ok &= ButtonPicture(picture).save(out.filePath(QString::fromLatin1(picture.file)));
     ok &= Icon(256).save(out.filePath(QStringLiteral("babyname.png")));
     for (int size : {16, 32, 48, 64, 128})
         ok &= Icon(size).save(out.filePath(QStringLiteral("babyname-%1.png").arg(size)));
