@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Usage: e2e-window.sh [BUILD_DIR] [OUT_DIR]
-# Drives the built program in a real X window under Xvfb: types a family name, presses
-# 开始取名 and checks that the grid fills with blue names; opens the birthday picker's
-# drop-down calendar, picks a day and checks the picker's fields; copies a name with Ctrl+C
-# and hovers it for its tooltip. Screenshots go to OUT_DIR.
+# Drives the built program in a real X window under Xvfb: checks its window class against the
+# desktop entry; types a family name into the field clicked past the open drop-down calendar,
+# asks for names with Return there and checks that the grid fills with blue names, then with
+# a press on 开始取名 past the open drop-down; copies a name with Ctrl+C and hovers it for its
+# tooltip; picks a day in the drop-down with the mouse, then with the keyboard (F4 or
+# Alt+Down, the arrows, Return or Escape) and checks the picker's fields. Screenshots go to
+# OUT_DIR.
 set -euo pipefail
 build=$(realpath "${1:-build}")
 out=$(realpath -m "${2:-$build/e2e}")
@@ -36,11 +39,46 @@ wait_for() {
   return 1
 }
 
+# The desktop entry names the window class, so that a desktop finds the entry's icon.
+entry=$(dirname "$0")/../packaging/com.example.babyname.desktop
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"\$" ||
+  { echo "e2e: window class $(xprop -id "$window" WM_CLASS), entry says $wm_class"; exit 1; }
+
+# The drop-down is a window of its own: open while the program shows two.
+popup_open() { [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -gt 1 ]; }
+wait_popup() { # open|closed
+  for _ in $(seq 30); do
+    if popup_open; then [ "$1" = open ] && return 0; else [ "$1" = closed ] && return 0; fi
+    sleep 0.1
+  done
+  echo "e2e: the drop-down is not $1 ($2)"
+  exit 1
+}
+grid_signature() { convert "$1" -crop 505x401+8+160 +repage -format '%#' info:; }
+
+# A click in the family name past the open drop-down closes it and the typing goes there.
+click 247 82          # the picker's drop-down button
+wait_popup open "after a click on its button"
 click 100 41          # the family-name entry inside the group (8+80+12, 8+24+9)
+wait_popup closed "after a click in the family name"
 xdotool type --delay 80 '李'
+# Return there asks for names.
+xdotool key Return
+wait_for grid '[ "$(blue_pixels "$out/grid.png")" -gt 2000 ]' ||
+  { echo "e2e: Return in the family name did not fill the grid"; exit 1; }
+echo "e2e: $(blue_pixels "$out/grid.png") blue pixels in the grid after Return"
+
+# A press on 开始取名 past the open drop-down closes it and asks for new names.
+before=$(grid_signature "$out/grid.png")
+click 247 82
+wait_popup open "after a click on its button"
 click 48 132          # 开始取名
-wait_for grid '[ "$(blue_pixels "$out/grid.png")" -gt 2000 ]' || { echo "e2e: the grid did not fill"; exit 1; }
-echo "e2e: $(blue_pixels "$out/grid.png") blue pixels in the grid after 开始取名"
+wait_popup closed "after a press on 开始取名"
+wait_for grid2 '[ "$(grid_signature "$out/grid2.png")" != "$before" ]' ||
+  { echo "e2e: 开始取名 past the drop-down gave no new names"; exit 1; }
+[ "$(blue_pixels "$out/grid2.png")" -gt 2000 ] || { echo "e2e: the grid did not fill"; exit 1; }
+echo "e2e: new names after 开始取名 past the drop-down"
 
 # Ctrl+C on a selected cell puts its name on the clipboard.
 printf '%s' '(nothing copied)' | xclip -selection clipboard -i
@@ -103,4 +141,22 @@ picked=$(fields)
 shot picked
 [ "$picked" = "$expected" ] || { echo "e2e: picking a day gave $picked, expected $expected"; exit 1; }
 echo "e2e: the drop-down gave $picked"
+
+# The keyboard: F4 in a field opens the drop-down with the day focused, the arrows move it at
+# once (one right, one week down: still in the month) and Return takes it.
+click 104 82          # the year field
+xdotool key F4
+wait_popup open "after F4"
+xdotool key Right Down Return
+wait_popup closed "after Return"
+expected=$(date +%Y-%-m)-$((day + 8))
+[ "$(fields)" = "$expected" ] || { echo "e2e: the keys gave $(fields), expected $expected"; exit 1; }
+# Alt+Down opens it too; Escape closes it and keeps the date.
+click 144 82          # the day field
+xdotool key alt+Down
+wait_popup open "after Alt+Down"
+xdotool key Left Escape
+wait_popup closed "after Escape"
+[ "$(fields)" = "$expected" ] || { echo "e2e: Escape left $(fields), expected $expected"; exit 1; }
+echo "e2e: F4, the arrows and Return gave $expected; Alt+Down and Escape kept it"
 echo "e2e: passed; screenshots in $out"

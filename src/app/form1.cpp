@@ -93,7 +93,8 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("宝宝取名"));
     setWindowIcon(QIcon(QStringLiteral(":/resources/babyname.png")));
-    move(225, 111);
+    // Wayland lets no program place its own windows; there the compositor does.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) move(225, 111);
     resize(520, 590); // the client area of a 528 x 622 window with a thin frame
     setFont(gdi::DefaultFont());
     gdi::SetControlColor(this, gdi::clInfoBk);
@@ -151,6 +152,9 @@ void TForm1::CreateEntries() {
     FlatEdit1->setColorFlat(gdi::clBtnHighlight);
     FlatEdit1->setParentColor(true);
     FlatEdit1->Loaded();
+    // Return in the family name asks for names, as 开始取名 does.
+    connect(FlatEdit1, &QLineEdit::returnPressed, this,
+            TApplication::Guarded([this] { FlatButton1Click(); }));
     FlatComboBox1 = MakeCombo(FlatGroupBox1, QRect(256, 24, 41, 21), QStringLiteral("男"));
     CreatePicker();
     FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));

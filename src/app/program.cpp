@@ -25,8 +25,14 @@ private:
 
 } // namespace
 
+void SetDesktopIdentity() {
+    QCoreApplication::setApplicationName(QStringLiteral("babyname"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(BABYNAME_DESKTOP_ID));
+}
+
 int RunProgram(int argc, char** argv, bool quitAfterFirstPaint) {
     TApplication app(argc, argv);
+    SetDesktopIdentity();
     gdi::InstallFontSubstitutes();
     QApplication::setFont(gdi::DefaultFont());
     TForm1 form;

@@ -36,6 +36,8 @@ TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
 
     DayGrid = new TDayGrid(this);
     DayGrid->setGeometry(8, 40, 298, 186);
+    // Focus given to the calendar goes to its days, where the arrow keys work.
+    setFocusProxy(DayGrid);
     DayGrid->setColCount(9);
     DayGrid->setRowCount(7);
     DayGrid->OnDrawCell = [this](gdi::TCanvas& canvas, int c, int r, const gdi::TRect& rect,

@@ -5,6 +5,7 @@
 #include "gdi/fonts.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -20,8 +21,6 @@ namespace {
 using namespace gdi;
 
 constexpr int kEditHeight = 13;
-constexpr int kDropDownWidth = 313;
-constexpr int kDropDownHeight = 253;
 
 QString YearText(int y) {
     return QStringLiteral("%1").arg(y, 4, 10, QLatin1Char('0'));
@@ -34,24 +33,14 @@ int FieldNumber(const QString& text, int fallback) {
     return ok ? v : fallback;
 }
 
+// The keys that drop a date picker's calendar down: Alt+Down and F4.
+bool IsDropDownKey(const QKeyEvent& e) {
+    const Qt::KeyboardModifiers mods = e.modifiers() & ~Qt::KeypadModifier;
+    return (e.key() == Qt::Key_Down && mods == Qt::AltModifier) ||
+           (e.key() == Qt::Key_F4 && mods == Qt::NoModifier);
+}
+
 } // namespace
-
-// ---- pop-up --------------------------------------------------------------------------------
-
-TDropDownForm::TDropDownForm(QWidget* owner) : QWidget(owner, Qt::Popup) {
-    resize(kDropDownWidth, kDropDownHeight);
-}
-
-bool TDropDownForm::event(QEvent* e) {
-    if (e->type() == QEvent::WindowDeactivate) hide();
-    return QWidget::event(e);
-}
-
-void TDropDownForm::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
-    for (QObject* o : children())
-        if (auto* w = qobject_cast<TChnCalendar*>(o)) w->setGeometry(rect());
-}
 
 // ---- picker --------------------------------------------------------------------------------
 
@@ -76,6 +65,8 @@ TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
     DayEdit->setFitText(QStringLiteral("00"));
     // Focus given to the picker (tab order, setFocus) goes to its first field.
     setFocusProxy(YearEdit);
+    for (TMonthDayEdit* e : {YearEdit, MonthEdit, DayEdit})
+        e->installEventFilter(this);
 
     DownButton = new TDownButton(this);
     DownButton->OnClick = [this](QObject*) { DropDown(); };
@@ -98,6 +89,9 @@ TDropDownForm* TChnCalendarPicker::dropDownForm() const {
         self->calendar_ = new TChnCalendar(dropDownForm_);
         calendar_->setGeometry(dropDownForm_->rect());
         calendar_->OnDateSelect = [self](QObject*) { self->CalendarDateSelect(); };
+        dropDownForm_->OnAccept = [self] { self->TakeSelectedDay(); };
+        // A press on the button while open closes the pop-up; it does not open it again.
+        dropDownForm_->setCloseOnlyOver(self->DownButton);
         calendar_->OnChange = [self](QObject*) {
             if (self->OnChange) self->OnChange(self);
         };
@@ -290,11 +284,24 @@ void TChnCalendarPicker::PlaceAndShowDropDown() {
     dropDownForm()->setGeometry(
         PlaceDropDown(work, mapToGlobal(QPoint(0, 0)), height(), dropDownForm()->size()));
     dropDownForm()->show();
+    // The arrow keys move the day at once.
+    calendar_->setFocus(Qt::PopupFocusReason);
 }
 
 void TChnCalendarPicker::CalendarDateSelect() {
     setDateTime(calendar_->dateTime());
     dropDownForm()->hide();
+}
+
+// Return in the pop-up does what a click on the selected day does: the day, at midnight, and
+// then the date-select.
+void TChnCalendarPicker::TakeSelectedDay() {
+    int y = 0, m = 0, d = 0;
+    TDateTime day = 0;
+    if (calendar::DecodeDate(calendar_->dateTime(), y, m, d) &&
+        calendar::TryEncodeDate(y, m, d, day))
+        calendar_->setDateTime(day);
+    CalendarDateSelect();
 }
 
 // ---- painting --------------------------------------------------------------------------------
@@ -385,6 +392,14 @@ bool TChnCalendarPicker::event(QEvent* e) {
         FollowParentCtl3D();
     }
     return QWidget::event(e);
+}
+
+bool TChnCalendarPicker::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && IsDropDownKey(*static_cast<QKeyEvent*>(e))) {
+        DropDown();
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void TChnCalendarPicker::showEvent(QShowEvent* e) {

@@ -4,6 +4,7 @@
 #include "calendar/date_time.h"
 #include "calendar_ui/chn_calendar.h"
 #include "calendar_ui/down_button.h"
+#include "calendar_ui/drop_down_form.h"
 #include "calendar_ui/month_day_edit.h"
 #include "gdi/canvas.h"
 #include "gdi/color.h"
@@ -21,21 +22,10 @@ namespace calendar_ui {
 using calendar::TDateTime;
 using gdi::TColor;
 
-// The borderless window the picker drops down: it holds the month calendar over its whole
-// area and hides as soon as it loses the activation (a click elsewhere, another window).
-class TDropDownForm : public QWidget {
-    Q_OBJECT
-public:
-    explicit TDropDownForm(QWidget* owner);
-
-protected:
-    bool event(QEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
-};
-
 // A one-line date entry: year, month and day fields with dashes between them, the lunar
 // date of the picker's date in a second colour, and a button that drops down the month
-// calendar. A day chosen there becomes the picker's date.
+// calendar. A day chosen there becomes the picker's date. Alt+Down or F4 in a field drops
+// the calendar down too; in it the arrow keys move the day, Return takes it, Escape closes.
 //
 // Focus given to the picker goes to the year field. In a tab order, put the picker after the
 // control before it, and the control after it after DayEdit:
@@ -122,6 +112,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -137,6 +128,7 @@ private:
     void LayoutParts();
     void PlaceAndShowDropDown();
     void CalendarDateSelect();
+    void TakeSelectedDay();
     void FollowParentColor();
     void FollowParentCtl3D();
     void ApplyColorToEdits();

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -286,6 +287,25 @@ TEST_F(MainWindow, FirstButtonFillsElevenRowsOfSixNames) {
     form->FlatComboBox1->setText(QStringLiteral("男 "));
     QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
     EXPECT_EQ(form->ListView1->rowCount(), 0);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindow, ReturnInTheFamilyNameAndAClickPastTheDropDownAskForNames) {
+    auto form = MakeForm();
+    QWindow* window = form->windowHandle();
+    form->FlatEdit1->setFocus();
+    form->FlatEdit1->setText(QStringLiteral("张"));
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(form->ListView1->rowCount(), 11);
+    EXPECT_EQ(Cell(*form, 0, 0).left(1), QStringLiteral("张"));
+
+    // With the drop-down open, a press on 开始取名 closes it and is a press on the button.
+    form->ListView1->setRowCount(0);
+    form->ChnCalendarPicker1->DropDown();
+    ASSERT_TRUE(form->ChnCalendarPicker1->dropDownForm()->isVisible());
+    QTest::mouseClick(window, Qt::LeftButton, {}, form->FlatButton1->geometry().center());
+    EXPECT_FALSE(form->ChnCalendarPicker1->dropDownForm()->isVisible());
+    EXPECT_EQ(form->ListView1->rowCount(), 11);
     EXPECT_TRUE(errors.isEmpty());
 }
 

@@ -2,7 +2,9 @@
 
 #include "gdi/control_color.h"
 
+#include <QPushButton>
 #include <QStyle>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -293,6 +295,68 @@ TEST_F(PickerTest, ClickOutsideThePopUpClosesIt) {
     QTest::mouseClick(p->dropDownForm(), Qt::LeftButton, {}, QPoint(-20, 5));
     EXPECT_FALSE(p->dropDownForm()->isVisible());
     EXPECT_EQ(p->dateTime(), before);
+}
+
+// Keys go where the window system sends them: to the window, which passes them on to the
+// open pop-up's focus or to the focused field.
+void KeyToWindow(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+    QTest::keyClick(w->window()->windowHandle(), key, mods);
+}
+
+TEST_F(PickerTest, KeysOpenThePopUpMoveTheDayTakeItOrClose) {
+    host->Show();
+    FirstDropDown();
+    SetFields("2010", "6", "14");
+    p->MonthEdit->setFocus();
+    KeyToWindow(p, Qt::Key_Down); // a plain Down is the field's own
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
+
+    KeyToWindow(p, Qt::Key_F4);
+    ASSERT_TRUE(p->dropDownForm()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), Cal()->DayGrid); // the arrows work at once
+    KeyToWindow(p, Qt::Key_Right);
+    KeyToWindow(p, Qt::Key_Down);
+    EXPECT_EQ(YmdOf(Cal()->dateTime()), (Ymd{2010, 6, 22}));
+    EXPECT_EQ(Fields(*p), "2010|6|14"); // nothing taken yet
+    KeyToWindow(p, Qt::Key_Return);
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
+    EXPECT_EQ(p->dateTime(), DateOf(2010, 6, 22));
+    EXPECT_EQ(Fields(*p), "2010|6|22");
+
+    // Alt+Down from another field; Escape closes and keeps the date.
+    p->DayEdit->setFocus();
+    KeyToWindow(p, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(p->dropDownForm()->isVisible());
+    KeyToWindow(p, Qt::Key_Left);
+    KeyToWindow(p, Qt::Key_Escape);
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
+    EXPECT_EQ(p->dateTime(), DateOf(2010, 6, 22));
+    EXPECT_EQ(Fields(*p), "2010|6|22");
+}
+
+TEST_F(PickerTest, ClickOutsideReachesItsTargetButOnTheButtonOnlyCloses) {
+    QPushButton target(QStringLiteral("x"), &host->window);
+    target.setGeometry(5, 5, 40, 20);
+    int clicks = 0;
+    QObject::connect(&target, &QPushButton::clicked, [&clicks] { ++clicks; });
+    host->window.setAttribute(Qt::WA_DontShowOnScreen, false); // found under the mouse
+    host->Show();
+    QWindow* window = host->window.windowHandle();
+
+    p->DropDown();
+    ASSERT_EQ(QApplication::activePopupWidget(), p->dropDownForm());
+    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(20, 15));
+    EXPECT_FALSE(p->dropDownForm()->isVisible());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(host->window.focusWidget(), &target);
+
+    p->DropDown();
+    const QPoint button = p->DownButton->mapTo(&host->window, QPoint(3, 3));
+    QTest::mouseClick(window, Qt::LeftButton, {}, button);
+    EXPECT_FALSE(p->dropDownForm()->isVisible()); // closed, not opened again
+    QTest::mouseClick(window, Qt::LeftButton, {}, button);
+    EXPECT_TRUE(p->dropDownForm()->isVisible());
+    p->dropDownForm()->hide();
 }
 
 TEST_F(PickerTest, DropDownButtonStatesAndClick) {
