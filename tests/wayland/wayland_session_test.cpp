@@ -177,20 +177,20 @@ TEST_F(WaylandSession, DropDownOpensBelowThePickerAndClicksElsewhereGoThrough) {
     EXPECT_FALSE(DropDown()->isVisible());
 }
 
-TEST_F(WaylandSession, KeysOpenTheDropDownMoveTheDayAndTakeIt) {
-    Click(Picker()->DayEdit);
-    Xdotool({QStringLiteral("key"), QStringLiteral("F4")});
+// Opened by the mouse: weston grants a pop-up only to a pointer press (one opened by F4 it
+// closes at once; other compositors take key presses too).
+TEST_F(WaylandSession, KeysInTheDropDownMoveTheDayTakeItOrClose) {
+    Click(Picker()->DownButton);
     ASSERT_TRUE(DropDown()->isVisible());
-    const calendar::TDateTime opened = Picker()->chnCalendar()->dateTime();
     Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
     EXPECT_FALSE(DropDown()->isVisible());
 
     // One week on (or back, late in the month): the arrows move the day at once.
-    int y = 0, m = 0, d = 0;
-    ASSERT_TRUE(calendar::DecodeDate(opened, y, m, d));
-    const bool later = d <= 21;
-    Xdotool({QStringLiteral("key"), QStringLiteral("alt+Down")});
+    Click(Picker()->DownButton);
     ASSERT_TRUE(DropDown()->isVisible());
+    int y = 0, m = 0, d = 0;
+    ASSERT_TRUE(calendar::DecodeDate(Picker()->chnCalendar()->dateTime(), y, m, d));
+    const bool later = d <= 21;
     Xdotool({QStringLiteral("key"), later ? QStringLiteral("Down") : QStringLiteral("Up"),
              QStringLiteral("Return")});
     EXPECT_FALSE(DropDown()->isVisible());
