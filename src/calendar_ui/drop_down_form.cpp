@@ -39,10 +39,11 @@ bool TDropDownForm::event(QEvent* e) {
 void TDropDownForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     // The window system places a pop-up relative to the window it belongs to (Wayland knows
-    // no global positions); Qt takes that from the transient parent.
-    if (QWindow* handle = windowHandle(); handle != nullptr && parentWidget() != nullptr)
-        if (handle->transientParent() == nullptr)
-            handle->setTransientParent(parentWidget()->window()->windowHandle());
+    // no global positions): that is the owner's window, also after the owner moved to another.
+    QWindow* handle = windowHandle();
+    if (handle == nullptr || parentWidget() == nullptr) return;
+    QWindow* ownerWindow = parentWidget()->window()->windowHandle();
+    if (handle->transientParent() != ownerWindow) handle->setTransientParent(ownerWindow);
 }
 
 void TDropDownForm::keyPressEvent(QKeyEvent* e) {
