@@ -11,6 +11,7 @@
 #include "flat/flat_button.h"
 #include "flat/flat_edit.h"
 #include "gdi/fonts.h"
+#include "test_access.h"
 
 #include <QDir>
 #include <QImage>
@@ -105,7 +106,7 @@ protected:
         ASSERT_TRUE(QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
             << qPrintable(QGuiApplication::platformName());
         form = std::make_unique<TForm1>([](const QString&) {}, storePath);
-        form->FlatEdit1->setText(QStringLiteral("李"));
+        TestAccess::flatEdit1(*form)->setText(QStringLiteral("李"));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         QTest::qWait(300); // the compositor's first frame
@@ -115,7 +116,9 @@ protected:
         ASSERT_TRUE(corner.has_value()) << "the window is not on the compositor's output";
         origin = *corner;
     }
-    calendar_ui::TChnCalendarPicker* Picker() const { return form->ChnCalendarPicker1; }
+    calendar_ui::TChnCalendarPicker* Picker() const {
+        return TestAccess::chnCalendarPicker1(*form);
+    }
     calendar_ui::TDropDownForm* DropDown() const { return Picker()->dropDownForm(); }
     QPoint OnScreen(QWidget* w) const { return origin + w->mapTo(form.get(), w->rect().center()); }
     void Click(QWidget* w) const { ClickAt(OnScreen(w)); }
@@ -133,12 +136,12 @@ TEST_F(WaylandSession, WindowDrawsAndAPressFillsTheGrid) {
     EXPECT_GT(ShareShownAt(CompositorScreenshot(QStringLiteral("main-window")), content, origin),
               0.95);
 
-    Click(form->FlatButton1);
-    EXPECT_EQ(form->ListView1->rowCount(), 11);
+    Click(TestAccess::flatButton1(*form));
+    EXPECT_EQ(TestAccess::listView1(*form)->rowCount(), 11);
 }
 
 TEST_F(WaylandSession, DropDownOpensBelowThePickerAndClicksElsewhereGoThrough) {
-    Click(Picker()->DownButton);
+    Click(TestAccess::downButton(*Picker()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(DropDown()));
     EXPECT_EQ(QApplication::activePopupWidget(), DropDown());
     // A pop-up of the main window, which the compositor places relative to it.
@@ -150,43 +153,43 @@ TEST_F(WaylandSession, DropDownOpensBelowThePickerAndClicksElsewhereGoThrough) {
         << "the drop-down is not shown right below the picker";
 
     // A press on 开始取名 closes the drop-down and asks for names.
-    Click(form->FlatButton1);
+    Click(TestAccess::flatButton1(*form));
     EXPECT_FALSE(DropDown()->isVisible());
-    EXPECT_EQ(form->ListView1->rowCount(), 11);
+    EXPECT_EQ(TestAccess::listView1(*form)->rowCount(), 11);
 
     // A click in the family name closes it and the typing goes there; Return asks for names.
-    Click(Picker()->DownButton);
+    Click(TestAccess::downButton(*Picker()));
     ASSERT_TRUE(DropDown()->isVisible());
-    Click(form->FlatEdit1);
+    Click(TestAccess::flatEdit1(*form));
     EXPECT_FALSE(DropDown()->isVisible());
     Xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
     Xdotool({QStringLiteral("type"), QStringLiteral("wang")});
-    EXPECT_EQ(form->FlatEdit1->text(), QStringLiteral("wang"));
-    form->ListView1->setRowCount(0);
+    EXPECT_EQ(TestAccess::flatEdit1(*form)->text(), QStringLiteral("wang"));
+    TestAccess::listView1(*form)->setRowCount(0);
     Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-    EXPECT_EQ(form->ListView1->rowCount(), 11);
+    EXPECT_EQ(TestAccess::listView1(*form)->rowCount(), 11);
 
     // A click on the desktop beside the window closes it too; so does its own button.
-    Click(Picker()->DownButton);
+    Click(TestAccess::downButton(*Picker()));
     ASSERT_TRUE(DropDown()->isVisible());
     ClickAt(QPoint(origin.x() > 40 ? 10 : 1010, 700));
     EXPECT_FALSE(DropDown()->isVisible());
-    Click(Picker()->DownButton);
+    Click(TestAccess::downButton(*Picker()));
     ASSERT_TRUE(DropDown()->isVisible());
-    Click(Picker()->DownButton);
+    Click(TestAccess::downButton(*Picker()));
     EXPECT_FALSE(DropDown()->isVisible());
 }
 
 // Opened by the mouse: weston grants a pop-up only to a pointer press (one opened by F4 it
 // closes at once; other compositors take key presses too).
 TEST_F(WaylandSession, KeysInTheDropDownMoveTheDayTakeItOrClose) {
-    Click(Picker()->DownButton);
+    Click(TestAccess::downButton(*Picker()));
     ASSERT_TRUE(DropDown()->isVisible());
     Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
     EXPECT_FALSE(DropDown()->isVisible());
 
     // One week on (or back, late in the month): the arrows move the day at once.
-    Click(Picker()->DownButton);
+    Click(TestAccess::downButton(*Picker()));
     ASSERT_TRUE(DropDown()->isVisible());
     int y = 0, m = 0, d = 0;
     ASSERT_TRUE(calendar::DecodeDate(Picker()->chnCalendar()->dateTime(), y, m, d));
