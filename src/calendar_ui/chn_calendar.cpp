@@ -21,6 +21,7 @@ QString EraWithoutRuler(const std::string& era) {
 
 TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
     setFont(gdi::DefaultFont());
+    setAccessibleName(QStringLiteral("月历"));
 
     YearSpin = new TUpDown(this);
     YearSpin->move(220, 10);
@@ -43,6 +44,9 @@ TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
     DayGrid->OnSelectCell = [this](int c, int r) { return GridSelectCell(c, r); };
     DayGrid->OnMouseDown = [this](QObject* sender) { GridMouseDown(sender); };
     DayGrid->OnClick = [this](QObject* sender) { GridClick(sender); };
+    DayGrid->setAccessibleName(QStringLiteral("日期"));
+    // Read as a table of the six weeks' days under their weekday names.
+    DayGrid->Reading = {1, 1, 7, 6, [this](int c, int r) { return DayCellReading(c, r); }};
 
     MonthMenu = new QMenu(this);
     YearMenu = new QMenu(this);
@@ -124,6 +128,7 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
 
     RebuildBackImage();
     RefreshGrid();
+    DayGrid->CellTextsChanged();
 }
 
 void TChnCalendar::FillTitleTexts(int y, int m, int d) {

@@ -1,6 +1,7 @@
 #include "calendar_ui/chn_calendar_picker.h"
 
 #include "calendar/lunar_date.h"
+#include "calendar_ui/picker_accessible.h"
 #include "gdi/control_color.h"
 #include "gdi/fonts.h"
 
@@ -79,6 +80,7 @@ TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
 
     DownButton = new TDownButton(this);
     DownButton->OnClick = [this](QObject*) { DropDown(); };
+    SetUpPickerAccessibility(this);
 
     resize(170, 21);
     LayoutParts();
@@ -137,6 +139,7 @@ void TChnCalendarPicker::setDateTime(TDateTime v) {
     else
         cnDateText_.clear();
     update();
+    NotifyPickerDateChanged(this);
 }
 
 void TChnCalendarPicker::CreateWnd() {
