@@ -12,6 +12,9 @@ QAccessibleInterface* PickerFactory(const QString& className, QObject* object) {
     if (className == QLatin1String(TDownButton::staticMetaObject.className()))
         if (auto* button = qobject_cast<TDownButton*>(object))
             return new TDownButtonAccessible(button);
+    if (className == QLatin1String(TDropDownForm::staticMetaObject.className()))
+        if (auto* form = qobject_cast<TDropDownForm*>(object))
+            return new TDropDownFormAccessible(form);
     return nullptr;
 }
 
@@ -64,6 +67,14 @@ void TDownButtonAccessible::doAction(const QString& actionName) {
         return;
     }
     if (button->isEnabled() && button->OnClick) button->OnClick(button);
+}
+
+TDropDownFormAccessible::TDropDownFormAccessible(TDropDownForm* form)
+    : QAccessibleWidget(form, QAccessible::Window) {}
+
+QAccessibleInterface* TDropDownFormAccessible::parent() const {
+    QWidget* picker = widget()->parentWidget();
+    return picker ? QAccessible::queryAccessibleInterface(picker) : QAccessibleWidget::parent();
 }
 
 void SetUpPickerAccessibility(TChnCalendarPicker* picker) {

@@ -6,6 +6,7 @@ namespace calendar_ui {
 
 class TChnCalendarPicker;
 class TDownButton;
+class TDropDownForm;
 
 // What a screen reader sees of a picker: a group of the three date fields, the drop-down
 // button and, once made, the drop-down with its month calendar (a pop-up window is no child
@@ -32,7 +33,14 @@ public:
     void doAction(const QString& actionName) override;
 };
 
-// Lets Qt's accessibility find the two interfaces above (installed once) and gives the
+// The drop-down window, whose parent in the reader's tree is its picker.
+class TDropDownFormAccessible : public QAccessibleWidget {
+public:
+    explicit TDropDownFormAccessible(TDropDownForm* form);
+    QAccessibleInterface* parent() const override;
+};
+
+// Lets Qt's accessibility find the interfaces above (installed once) and gives the
 // picker's fields and button their names.
 void SetUpPickerAccessibility(TChnCalendarPicker* picker);
 // Tells a screen reader that the picker's date, and so its value and description, changed.

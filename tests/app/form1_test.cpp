@@ -10,10 +10,12 @@
 #include "gdi/color.h"
 
 #include "calendar_ui/chn_calendar_picker.h"
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
 
@@ -160,6 +162,45 @@ std::vector<QWidget*> FocusAfterKeys(QWidget* window, Qt::Key key, Qt::KeyboardM
         visited.push_back(w && window->isAncestorOf(w) ? w : nullptr);
     }
     return visited;
+}
+
+TEST_F(MainWindow, ScreenReaderNamesEveryEntryAndButton) {
+    auto form = MakeForm();
+    // Each entry is labelled by the label beside it and named by the label's text.
+    const std::tuple<QWidget*, QLabel*, QString> entries[] = {
+        {form->FlatEdit1, form->Label1, QStringLiteral("宝宝姓氏")},
+        {form->FlatComboBox1, form->Label2, QStringLiteral("宝宝性别")},
+        {form->FlatComboBox2, form->Label3, QStringLiteral("名字字数")},
+        {form->ChnCalendarPicker1, form->Label4, QStringLiteral("宝宝生日")},
+        {form->FlatComboBox3, form->Label5, QStringLiteral("时辰")},
+    };
+    for (const auto& [entry, label, name] : entries) {
+        EXPECT_EQ(label->buddy(), entry);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(entry);
+        const auto labels = a->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << name.toStdString();
+        EXPECT_EQ(labels[0].first->object(), label);
+        // A combo box reads its text as its name on some desktops; its edit reads the label.
+        auto* combo = qobject_cast<QComboBox*>(entry);
+        QAccessibleInterface* named =
+            combo ? QAccessible::queryAccessibleInterface(combo->lineEdit()) : a;
+        EXPECT_EQ(named->text(QAccessible::Name), name);
+    }
+    const std::pair<flat::TFlatButton*, QString> buttons[] = {
+        {form->FlatButton1, QStringLiteral("开始取名")}, {form->FlatButton2, QStringLiteral("小名取名")},
+        {form->FlatButton3, QStringLiteral("叠字取名")}, {form->FlatButton4, QStringLiteral("宠物取名")},
+        {form->FlatButton5, QStringLiteral("官方网站")},
+    };
+    for (const auto& [button, name] : buttons) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+        EXPECT_EQ(a->role(), QAccessible::Button);
+        EXPECT_EQ(a->text(QAccessible::Name), name);
+    }
+    // The reader's press asks for names as a click does.
+    QAccessible::queryAccessibleInterface(form->FlatButton1)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form->ListView1->rowCount(), 11);
 }
 
 TEST_F(MainWindow, TabGoesThroughTheEntriesInTheWindowsOrder) {

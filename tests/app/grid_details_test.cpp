@@ -9,6 +9,7 @@
 #include "flat/flat_edit.h"
 #include "gdi/color.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QHelpEvent>
@@ -172,6 +173,32 @@ TEST_F(GridDetails, CopiesTheSelectedNameOrTheWholeGrid) {
     EXPECT_FALSE(form->CopyAction->isEnabled());
     EXPECT_TRUE(form->CopyAllAction->isEnabled());
     form->GridMenu->close();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridDetails, ScreenReaderReadsNamesWithTheirDetailsAndNoIdHeaders) {
+    Press(QStringLiteral("李"));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(form->ListView1);
+    ASSERT_EQ(grid->role(), QAccessible::Table);
+    EXPECT_FALSE(grid->text(QAccessible::Name).isEmpty());
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_EQ(table->rowCount(), form->ListView1->rowCount());
+    for (int column = 0; column < table->columnCount(); ++column) {
+        EXPECT_NE(table->columnDescription(column), QStringLiteral("id"));
+        for (QAccessibleInterface* header :
+             table->cellAt(0, column)->tableCellInterface()->columnHeaderCells())
+            EXPECT_NE(header->text(QAccessible::Name), QStringLiteral("id"));
+    }
+    // Each cell reads its name, and as description what its tooltip shows.
+    for (int column = 0; column < 6; ++column) {
+        QAccessibleInterface* cell = table->cellAt(1, column);
+        EXPECT_EQ(cell->text(QAccessible::Name), Cell(1, column));
+        EXPECT_EQ(cell->text(QAccessible::Description), form->CellToolTip(1, column));
+    }
+    EXPECT_FALSE(form->CellToolTip(1, 0).isEmpty());
 }
 
 } // namespace
