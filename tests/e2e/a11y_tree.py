@@ -12,6 +12,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 failures = []
 
@@ -123,7 +124,42 @@ def check_day_grid(app):
     days = [c for c in cells if c is not None and DAY.match(c.name)]
     check(len(days) >= 28, f"only {len(days)} day cells read their date")
     selected = [c for c in days if c.getState().contains(pyatspi.STATE_SELECTED)]
-    check(len(selected) == 1, f"{len(selected)} selected day cells")
+    if check(len(selected) == 1, f"{len(selected)} selected day cells"):
+        check_focus_follows(grid, selected[0].name)
+
+
+def check_focus_follows(grid, selected):
+    """With the day grid focused, an arrow key moves the reader's focus to the next day."""
+    focused = []
+
+    def on_focus(event):
+        if event.detail1 == 1 and event.source.getRoleName() == "table cell":
+            focused.append(event.source.name)
+
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    action = grid.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if check("SetFocus" in names, f"the day grid cannot take the focus ({names})"):
+        action.doAction(names.index("SetFocus"))
+    pump(0.5)
+    day = int(re.match(r"\d+年\d+月(\d+)日", selected).group(1))
+    key = "Left" if day > 20 else "Right"
+    focused.clear()
+    subprocess.run(["xdotool", "key", key], check=False)
+    pump(3, until=lambda: focused)
+    want = day - 1 if key == "Left" else day + 1
+    check(any(re.match(rf"\d+年\d+月{want}日", n) for n in focused),
+          f"{key} from day {day} focused {focused}, not day {want}")
+    pyatspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
+
+
+def pump(seconds, until=lambda: False):
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end and not until():
+        while context.iteration(False):
+            pass
+        time.sleep(0.05)
 
 
 def main():
