@@ -166,9 +166,12 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([sys.argv[1]], env=env)
     try:
-        app = wait_for(lambda: the_app(os.path.basename(sys.argv[1])), 30)
-        if app is None:
-            print("a11y_tree: the program never showed up on the accessibility bus")
+        name = os.path.basename(sys.argv[1])
+        app = wait_for(lambda: the_app(name) or (False if program.poll() is not None else None), 30)
+        if not app:
+            status = program.poll()
+            print("a11y_tree: the program " + (f"ended with status {status}" if status is not None
+                                               else "never showed up on the accessibility bus"))
             return 1
         wait_for(lambda: find(app, "push button", "官方网站"), 10)
         check_buttons(app)
