@@ -25,9 +25,10 @@ TChnCalendarPickerAccessible::TChnCalendarPickerAccessible(TChnCalendarPicker* p
 
 QString TChnCalendarPickerAccessible::text(QAccessible::Text t) const {
     const auto* picker = static_cast<const TChnCalendarPicker*>(widget());
-    if (t == QAccessible::Value)
-        return picker->YearEdit->text() + u'-' + picker->MonthEdit->text() + u'-' +
-               picker->DayEdit->text();
+    if (t == QAccessible::Value) {
+        const auto fields = picker->dateFields();
+        return fields[0]->text() + u'-' + fields[1]->text() + u'-' + fields[2]->text();
+    }
     if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
         return picker->cnDateText();
     return QAccessibleWidget::text(t);
@@ -77,13 +78,13 @@ QAccessibleInterface* TDropDownFormAccessible::parent() const {
     return picker ? QAccessible::queryAccessibleInterface(picker) : QAccessibleWidget::parent();
 }
 
-void SetUpPickerAccessibility(TChnCalendarPicker* picker) {
+void SetUpPickerAccessibility(const std::array<TMonthDayEdit*, 3>& fields, TDownButton* button) {
     static const bool installed = (QAccessible::installFactory(&PickerFactory), true);
     (void)installed;
-    picker->YearEdit->setAccessibleName(QStringLiteral("年"));
-    picker->MonthEdit->setAccessibleName(QStringLiteral("月"));
-    picker->DayEdit->setAccessibleName(QStringLiteral("日"));
-    picker->DownButton->setAccessibleName(QStringLiteral("打开日历"));
+    fields[0]->setAccessibleName(QStringLiteral("年"));
+    fields[1]->setAccessibleName(QStringLiteral("月"));
+    fields[2]->setAccessibleName(QStringLiteral("日"));
+    button->setAccessibleName(QStringLiteral("打开日历"));
 }
 
 void NotifyPickerDateChanged(TChnCalendarPicker* picker) {

@@ -2,11 +2,14 @@
 
 #include <QAccessibleWidget>
 
+#include <array>
+
 namespace calendar_ui {
 
 class TChnCalendarPicker;
 class TDownButton;
 class TDropDownForm;
+class TMonthDayEdit;
 
 // What a screen reader sees of a picker: a group of the three date fields, the drop-down
 // button and, once made, the drop-down with its month calendar (a pop-up window is no child
@@ -40,9 +43,9 @@ public:
     QAccessibleInterface* parent() const override;
 };
 
-// Lets Qt's accessibility find the interfaces above (installed once) and gives the
-// picker's fields and button their names.
-void SetUpPickerAccessibility(TChnCalendarPicker* picker);
+// Lets Qt's accessibility find the interfaces above (installed once) and gives a picker's
+// fields and drop-down button their names.
+void SetUpPickerAccessibility(const std::array<TMonthDayEdit*, 3>& fields, TDownButton* button);
 // Tells a screen reader that the picker's date, and so its value and description, changed.
 void NotifyPickerDateChanged(TChnCalendarPicker* picker);
 

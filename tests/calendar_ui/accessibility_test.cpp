@@ -1,4 +1,5 @@
 #include "picker_test_support.h"
+#include "test_access.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ QAccessibleInterface* DayCell(QAccessibleTableInterface* table, const TChnCalend
 TEST(DayGridAccessibility, TableOfDatedCellsWithTheCurrentOneFocused) {
     auto cal = ShownCalendar();
     cal->setDateTime(DateOf(2026, 12, 8));
-    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(cal->DayGrid);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(TestAccess::dayGrid(*cal));
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->role(), QAccessible::Table);
     QAccessibleTableInterface* table = grid->tableInterface();
@@ -45,8 +46,8 @@ TEST(DayGridAccessibility, TableOfDatedCellsWithTheCurrentOneFocused) {
 
     // The arrow keys move the selection; with the grid focused, the reader's focus follows.
     QApplication::setActiveWindow(cal.get());
-    cal->DayGrid->setFocus();
-    QTest::keyClick(cal->DayGrid, Qt::Key_Right);
+    TestAccess::dayGrid(*cal)->setFocus();
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Right);
     QAccessibleInterface* ninth = DayCell(table, *cal, 9);
     EXPECT_TRUE(ninth->state().focused);
     EXPECT_FALSE(eighth->state().selected);
@@ -68,12 +69,14 @@ TEST(PickerAccessibility, DateLunarTextAndAPressableDropDownButton) {
     EXPECT_EQ(picker->text(QAccessible::Name), QStringLiteral("宝宝生日"));
     EXPECT_EQ(picker->text(QAccessible::Value), QStringLiteral("2010-6-14"));
     EXPECT_EQ(picker->text(QAccessible::Description), QStringLiteral("庚寅虎五月初三"));
-    for (QWidget* field : {(QWidget*)p->YearEdit, (QWidget*)p->MonthEdit, (QWidget*)p->DayEdit})
+    for (TMonthDayEdit* field :
+         {TestAccess::yearEdit(*p), TestAccess::monthEdit(*p), TestAccess::dayEdit(*p)})
         EXPECT_FALSE(
             QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).isEmpty());
 
     const int parts = picker->childCount();
-    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(p->DownButton);
+    QAccessibleInterface* button =
+        QAccessible::queryAccessibleInterface(TestAccess::downButton(*p));
     EXPECT_EQ(button->role(), QAccessible::Button);
     EXPECT_FALSE(button->text(QAccessible::Name).isEmpty());
     ASSERT_TRUE(button->actionInterface()->actionNames().contains(
