@@ -14,6 +14,7 @@ packages=(
   fonts-wqy-zenhei fonts-arphic-uming fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool xclip imagemagick x11-utils
   qt6-wayland weston
+  dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file lintian man-db
   python3 time fontconfig
 )

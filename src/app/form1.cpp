@@ -15,10 +15,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
 #include <QToolTip>
@@ -49,10 +51,12 @@ void SetItems(flat::TFlatComboBox* combo, const QStringList& items) {
         combo->itemsAdd(item);
 }
 
+// A button that shows only its picture; name is what the picture reads, for screen readers.
 flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const QString& picture,
-                                     std::function<void()> onClick = nullptr) {
+                                     const QString& name, std::function<void()> onClick = nullptr) {
     auto* button = new flat::TFlatButton(parent);
     button->setGeometry(bounds);
+    button->setAccessibleName(name);
     button->setColorBorder(gdi::clYellow);
     // One image, 24 bits per pixel; its bottom-left pixel is the colour left out.
     button->setGlyph(QImage(picture));
@@ -61,6 +65,17 @@ flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const
             handler();
         };
     return button;
+}
+
+// Links a label to the control beside it, which a screen reader then names by the label's
+// text without its colon (or by the given name, where the label alone says too little).
+void LinkLabel(QLabel* label, QWidget* field, QString name = QString()) {
+    label->setBuddy(field);
+    if (name.isEmpty()) name = label->text().remove(u'：');
+    field->setAccessibleName(name);
+    // An editable box's edit is read on its own when it has the focus.
+    if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
 }
 
 // A file name as the bytes the store opens: UTF-8 on Windows, the local encoding elsewhere.
@@ -111,6 +126,16 @@ void TForm1::CreateControls() {
     CreateEntries();
     CreateButtons();
     SetTabOrder();
+    LinkLabels();
+}
+
+void TForm1::LinkLabels() {
+    LinkLabel(label1_, flatEdit1_);
+    LinkLabel(label2_, flatComboBox1_);
+    LinkLabel(label3_, flatComboBox2_);
+    LinkLabel(label4_, chnCalendarPicker1_);
+    LinkLabel(label5_, flatComboBox3_, QStringLiteral("时辰"));
+    listView1_->setAccessibleName(QStringLiteral("推荐名字"));
 }
 
 void TForm1::CreateListView() {
@@ -179,18 +204,19 @@ void TForm1::CreatePicker() {
 void TForm1::CreateButtons() {
     flatButton1_ =
         MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"),
-                          [this] { FlatButton1Click(); });
+                          QStringLiteral("开始取名"), [this] { FlatButton1Click(); });
     flatButton2_ =
         MakePictureButton(this, QRect(104, 120, 81, 25), QStringLiteral(":/resources/xiaoming.png"),
-                          [this] { FlatButton2Click(); });
+                          QStringLiteral("小名取名"), [this] { FlatButton2Click(); });
     flatButton3_ =
         MakePictureButton(this, QRect(200, 120, 81, 25), QStringLiteral(":/resources/diezi.png"),
-                          [this] { FlatButton3Click(); });
+                          QStringLiteral("叠字取名"), [this] { FlatButton3Click(); });
     flatButton4_ =
         MakePictureButton(this, QRect(296, 120, 81, 25), QStringLiteral(":/resources/chongwu.png"),
-                          [this] { FlatButton4Click(); });
-    flatButton5_ = MakePictureButton(this, QRect(432, 120, 81, 25),
-                                     QStringLiteral(":/resources/guanwang.png"));
+                          QStringLiteral("宠物取名"), [this] { FlatButton4Click(); });
+    flatButton5_ =
+        MakePictureButton(this, QRect(432, 120, 81, 25), QStringLiteral(":/resources/guanwang.png"),
+                          QStringLiteral("官方网站"));
 }
 
 void TForm1::SetTabOrder() {
@@ -219,7 +245,12 @@ void TForm1::FormCreate(const std::string& storePath) {
 
     listView1_->setRowCount(0);
     listView1_->setColumnCount(6);
-    listView1_->setHorizontalHeaderLabels(QStringList(6, QStringLiteral("id")));
+    // The captions are never seen (the headers are hidden), but a screen reader reads them:
+    // they tell the column by its place.
+    QStringList captions;
+    for (int column = 0; column < 6; ++column)
+        captions << QStringLiteral("第%1列").arg(column + 1);
+    listView1_->setHorizontalHeaderLabels(captions);
     for (int column = 0; column < 6; ++column)
         listView1_->setColumnWidth(column, 84);
     listView1_->setShowGrid(true);

@@ -61,6 +61,7 @@ private:
     void CreatePicker();
     void CreateButtons();
     void SetTabOrder();
+    void LinkLabels();
     void CreateGridMenu();
     void ShowGridMenu(const QPoint& pos);
     void FormCreate(const std::string& storePath);

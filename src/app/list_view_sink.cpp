@@ -15,7 +15,10 @@ public:
     void setDescription(QString description) { description_ = std::move(description); }
 
     QVariant data(int role) const override {
-        if (role == kCellDescriptionRole && !description_.isEmpty()) return description_;
+        // A screen reader reads the same description as the tooltip shows, as plain text.
+        if ((role == kCellDescriptionRole || role == Qt::AccessibleDescriptionRole) &&
+            !description_.isEmpty())
+            return description_;
         if (role != Qt::ToolTipRole || description_.isEmpty()) return QTableWidgetItem::data(role);
         // Names and sources come from the store: never let them be taken for markup.
         if (Qt::mightBeRichText(description_))

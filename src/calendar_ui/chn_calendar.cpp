@@ -21,6 +21,7 @@ QString EraWithoutRuler(const std::string& era) {
 
 TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
     setFont(gdi::DefaultFont());
+    setAccessibleName(QStringLiteral("月历"));
 
     yearSpin_ = new TUpDown(this);
     yearSpin_->move(220, 10);
@@ -45,6 +46,9 @@ TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
     dayGrid_->OnSelectCell = [this](int c, int r) { return GridSelectCell(c, r); };
     dayGrid_->OnMouseDown = [this](QObject* sender) { GridMouseDown(sender); };
     dayGrid_->OnClick = [this](QObject* sender) { GridClick(sender); };
+    dayGrid_->setAccessibleName(QStringLiteral("日期"));
+    // Read as a table of the six weeks' days under their weekday names.
+    dayGrid_->Reading = {1, 1, 7, 6, [this](int c, int r) { return DayCellReading(c, r); }};
 
     monthMenu_ = new QMenu(this);
     yearMenu_ = new QMenu(this);
@@ -126,6 +130,7 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
 
     RebuildBackImage();
     RefreshGrid();
+    dayGrid_->CellTextsChanged();
 }
 
 void TChnCalendar::FillTitleTexts(int y, int m, int d) {

@@ -151,6 +151,11 @@ public:
     bool windowCreated() const { return windowCreated_; }
     void GoToday();
 
+    // What a screen reader reads of day-grid cell (c, r): a day's date, weekday and lunar
+    // text (with its festival or solar term), a weekday name in the header row, the title
+    // texts below the month; empty for a cell that shows nothing.
+    QString DayCellReading(int c, int r) const;
+
     // ---- inspection ----
     const TDayCell& cell(int k) const { return cells_[size_t(k)]; }
     const QString& weekNumText(int row) const { return weekNumTexts_[size_t(row)]; }

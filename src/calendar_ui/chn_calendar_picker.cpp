@@ -1,6 +1,7 @@
 #include "calendar_ui/chn_calendar_picker.h"
 
 #include "calendar/lunar_date.h"
+#include "calendar_ui/picker_accessible.h"
 #include "gdi/control_color.h"
 #include "gdi/fonts.h"
 
@@ -70,6 +71,7 @@ TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
 
     downButton_ = new TDownButton(this);
     downButton_->OnClick = [this](QObject*) { DropDown(); };
+    SetUpPickerAccessibility(dateFields(), downButton_);
 
     resize(170, 21);
     LayoutParts();
@@ -131,6 +133,7 @@ void TChnCalendarPicker::setDateTime(TDateTime v) {
     else
         cnDateText_.clear();
     update();
+    NotifyPickerDateChanged(this);
 }
 
 void TChnCalendarPicker::CreateWnd() {

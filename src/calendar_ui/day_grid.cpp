@@ -1,5 +1,7 @@
 #include "calendar_ui/day_grid.h"
 
+#include "calendar_ui/day_grid_accessible.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -12,6 +14,7 @@
 namespace calendar_ui {
 
 TDayGrid::TDayGrid(QWidget* parent) : QWidget(parent) {
+    InstallDayGridAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setColCount(5);
@@ -94,7 +97,12 @@ bool TDayGrid::MoveCurrent(int c, int r) {
     col_ = c;
     row_ = r;
     InvalidateCell(col_, row_);
+    NotifyCurrentCellMoved(this);
     return true;
+}
+
+void TDayGrid::CellTextsChanged() {
+    NotifyCellTextsChanged(this);
 }
 
 void TDayGrid::InvalidateCell(int c, int r) {
@@ -206,6 +214,8 @@ void TDayGrid::contextMenuEvent(QContextMenuEvent* e) {
 void TDayGrid::focusInEvent(QFocusEvent* e) {
     InvalidateCell(col_, row_);
     QWidget::focusInEvent(e);
+    // The reader's focus goes on to the current cell, as in any table.
+    NotifyCurrentCellMoved(this);
 }
 
 void TDayGrid::focusOutEvent(QFocusEvent* e) {

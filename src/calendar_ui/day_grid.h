@@ -18,6 +18,17 @@ struct TGridDrawState {
     bool Focused = false;
 };
 
+// How a screen reader reads a grid: the block of cells it reads as a table (the cells around
+// it, such as titles and margins, are left out) and what each cell says, in grid coordinates.
+// The row just above the block gives the table's column headers.
+struct TDayGridReading {
+    int FirstCol = 0;
+    int FirstRow = 0;
+    int ColCount = -1; // -1: up to the last column
+    int RowCount = -1; // -1: down to the last row
+    std::function<QString(int c, int r)> CellText;
+};
+
 // A grid of cells without lines, scroll bars or fixed cells, drawn entirely by its owner.
 // Every move of the current cell, by mouse press, drag, arrow key or wheel, is first put to
 // OnSelectCell, which may refuse it; a press asks even when it lands on the current cell.
@@ -58,6 +69,10 @@ public:
     std::function<bool(int c, int r)> OnSelectCell;
     std::function<void(QObject* sender)> OnMouseDown;
     std::function<void(QObject* sender)> OnClick;
+
+    TDayGridReading Reading;
+    // Tells a screen reader that the cells read differently now (the owner shows other data).
+    void CellTextsChanged();
 
     // Draws every cell, as a paint of the grid does, onto canvas (bound by the caller).
     void DrawCells(gdi::TCanvas& canvas);

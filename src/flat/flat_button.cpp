@@ -1,5 +1,6 @@
 #include "flat/flat_button.h"
 
+#include "flat/flat_button_accessible.h"
 #include "flat/flat_group_box.h"
 
 #include "gdi/bitmap.h"
@@ -41,6 +42,7 @@ int TFlatButton::ButtonCount() {
 }
 
 TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent) {
+    InstallFlatButtonAccessibility();
     if (g_buttonCount == 0) {
         g_hoverTimer = new QTimer;
         g_hoverTimer->setInterval(100);

@@ -12,10 +12,12 @@
 #include "calendar_ui/chn_calendar_picker.h"
 #include "test_access.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <QWindow>
@@ -163,6 +165,45 @@ std::vector<QWidget*> FocusAfterKeys(QWidget* window, Qt::Key key, Qt::KeyboardM
         visited.push_back(w && window->isAncestorOf(w) ? w : nullptr);
     }
     return visited;
+}
+
+TEST_F(MainWindow, ScreenReaderNamesEveryEntryAndButton) {
+    auto form = MakeForm();
+    // Each entry is labelled by the label beside it and named by the label's text.
+    const std::tuple<QWidget*, QLabel*, QString> entries[] = {
+        {TestAccess::flatEdit1(*form), TestAccess::label1(*form), QStringLiteral("宝宝姓氏")},
+        {TestAccess::flatComboBox1(*form), TestAccess::label2(*form), QStringLiteral("宝宝性别")},
+        {TestAccess::flatComboBox2(*form), TestAccess::label3(*form), QStringLiteral("名字字数")},
+        {TestAccess::chnCalendarPicker1(*form), TestAccess::label4(*form), QStringLiteral("宝宝生日")},
+        {TestAccess::flatComboBox3(*form), TestAccess::label5(*form), QStringLiteral("时辰")},
+    };
+    for (const auto& [entry, label, name] : entries) {
+        EXPECT_EQ(label->buddy(), entry);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(entry);
+        const auto labels = a->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << name.toStdString();
+        EXPECT_EQ(labels[0].first->object(), label);
+        // A combo box reads its text as its name on some desktops; its edit reads the label.
+        auto* combo = qobject_cast<QComboBox*>(entry);
+        QAccessibleInterface* named =
+            combo ? QAccessible::queryAccessibleInterface(combo->lineEdit()) : a;
+        EXPECT_EQ(named->text(QAccessible::Name), name);
+    }
+    const std::pair<flat::TFlatButton*, QString> buttons[] = {
+        {TestAccess::flatButton1(*form), QStringLiteral("开始取名")}, {TestAccess::flatButton2(*form), QStringLiteral("小名取名")},
+        {TestAccess::flatButton3(*form), QStringLiteral("叠字取名")}, {TestAccess::flatButton4(*form), QStringLiteral("宠物取名")},
+        {TestAccess::flatButton5(*form), QStringLiteral("官方网站")},
+    };
+    for (const auto& [button, name] : buttons) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+        EXPECT_EQ(a->role(), QAccessible::Button);
+        EXPECT_EQ(a->text(QAccessible::Name), name);
+    }
+    // The reader's press asks for names as a click does.
+    QAccessible::queryAccessibleInterface(TestAccess::flatButton1(*form))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(TestAccess::listView1(*form)->rowCount(), 11);
 }
 
 TEST_F(MainWindow, TabGoesThroughTheEntriesInTheWindowsOrder) {

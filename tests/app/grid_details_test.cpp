@@ -10,6 +10,7 @@
 #include "gdi/color.h"
 #include "test_access.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QHelpEvent>
@@ -175,6 +176,33 @@ TEST_F(GridDetails, CopiesTheSelectedNameOrTheWholeGrid) {
     EXPECT_FALSE(TestAccess::copyAction(*form)->isEnabled());
     EXPECT_TRUE(TestAccess::copyAllAction(*form)->isEnabled());
     TestAccess::gridMenu(*form)->close();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridDetails, ScreenReaderReadsNamesWithTheirDetailsAndNoIdHeaders) {
+    Press(QStringLiteral("李"));
+    QAccessibleInterface* grid =
+        QAccessible::queryAccessibleInterface(TestAccess::listView1(*form));
+    ASSERT_EQ(grid->role(), QAccessible::Table);
+    EXPECT_FALSE(grid->text(QAccessible::Name).isEmpty());
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_EQ(table->rowCount(), TestAccess::listView1(*form)->rowCount());
+    for (int column = 0; column < table->columnCount(); ++column) {
+        EXPECT_NE(table->columnDescription(column), QStringLiteral("id"));
+        for (QAccessibleInterface* header :
+             table->cellAt(0, column)->tableCellInterface()->columnHeaderCells())
+            EXPECT_NE(header->text(QAccessible::Name), QStringLiteral("id"));
+    }
+    // Each cell reads its name, and as description what its tooltip shows.
+    for (int column = 0; column < 6; ++column) {
+        QAccessibleInterface* cell = table->cellAt(1, column);
+        EXPECT_EQ(cell->text(QAccessible::Name), Cell(1, column));
+        EXPECT_EQ(cell->text(QAccessible::Description), form->CellToolTip(1, column));
+    }
+    EXPECT_FALSE(form->CellToolTip(1, 0).isEmpty());
 }
 
 } // namespace
