@@ -8,6 +8,7 @@
 #include "flat/flat_combo_box.h"
 #include "flat/flat_edit.h"
 #include "gdi/color.h"
+#include "gdi/control_color.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -140,6 +141,23 @@ TEST_F(DarkDesktop, TextAndGroundOfEveryKindOfControlComeFromTheTable) {
         EXPECT_EQ(c.widget->palette().color(c.group, c.role), c.expected) << c.what;
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), Table(gdi::clInfoBk));
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipText), Table(gdi::clInfoText));
+}
+
+// A change of the table reaches the text roles too, and the scheme stays out.
+TEST_F(DarkDesktop, ChangedTableColoursReachEveryControl) {
+    gdi::SetSysColor(gdi::COLOR_WINDOWTEXT, gdi::RGB(0, 0, 128));
+    gdi::SetSysColor(gdi::COLOR_INFOBK, gdi::RGB(200, 255, 200));
+    gdi::NotifySysColorChange();
+    QCoreApplication::processEvents(); // the application palette reaches widgets by events
+    const QColor navy(0, 0, 128);
+    EXPECT_EQ(form->Label1->palette().color(QPalette::WindowText), navy);
+    EXPECT_EQ(form->GridMenu->palette().color(QPalette::WindowText), navy);
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(200, 255, 200));
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(200, 255, 200));
+    gdi::ResetSysColors();
+    gdi::NotifySysColorChange();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 // The picker's year is drawn in dark digits on its light ground.
