@@ -9,6 +9,7 @@
 #include "flat/flat_edit.h"
 #include "gdi/color.h"
 #include "gdi/control_color.h"
+#include "test_access.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -96,8 +97,9 @@ TEST_F(DarkDesktop, NoWidgetShowsAColourOfTheScheme) {
 
 TEST_F(DarkDesktop, TextAndGroundOfEveryKindOfControlComeFromTheTable) {
     using gdi::clWindowText;
-    calendar_ui::TChnCalendar* calendar = form->ChnCalendarPicker1->chnCalendar();
-    QAbstractItemView* list = form->FlatComboBox1->view();
+    calendar_ui::TChnCalendarPicker* picker = TestAccess::chnCalendarPicker1(*form);
+    calendar_ui::TChnCalendar* calendar = picker->chnCalendar();
+    QAbstractItemView* list = TestAccess::flatComboBox1(*form)->view();
     struct Case {
         const char* what;
         QWidget* widget;
@@ -106,16 +108,19 @@ TEST_F(DarkDesktop, TextAndGroundOfEveryKindOfControlComeFromTheTable) {
         QColor expected;
     };
     const Case cases[] = {
-        {"label", form->Label1, QPalette::Active, QPalette::WindowText, Table(clWindowText)},
-        {"label 6", form->Label6, QPalette::Inactive, QPalette::WindowText, Table(clWindowText)},
-        {"edit", form->FlatEdit1, QPalette::Active, QPalette::Text, Table(clWindowText)},
-        {"edit selection", form->FlatEdit1, QPalette::Active, QPalette::HighlightedText,
-         Table(gdi::clHighlightText)},
-        {"year field", form->ChnCalendarPicker1->YearEdit, QPalette::Active, QPalette::Text,
+        {"label", TestAccess::label1(*form), QPalette::Active, QPalette::WindowText,
          Table(clWindowText)},
-        {"day field", form->ChnCalendarPicker1->DayEdit, QPalette::Active, QPalette::Base,
+        {"label 6", TestAccess::label6(*form), QPalette::Inactive, QPalette::WindowText,
+         Table(clWindowText)},
+        {"edit", TestAccess::flatEdit1(*form), QPalette::Active, QPalette::Text,
+         Table(clWindowText)},
+        {"edit selection", TestAccess::flatEdit1(*form), QPalette::Active,
+         QPalette::HighlightedText, Table(gdi::clHighlightText)},
+        {"year field", TestAccess::yearEdit(*picker), QPalette::Active, QPalette::Text,
+         Table(clWindowText)},
+        {"day field", TestAccess::dayEdit(*picker), QPalette::Active, QPalette::Base,
          Table(gdi::clWindow)},
-        {"combo", form->FlatComboBox1->lineEdit(), QPalette::Active, QPalette::Text,
+        {"combo", TestAccess::flatComboBox1(*form)->lineEdit(), QPalette::Active, QPalette::Text,
          Table(clWindowText)},
         {"combo list", list, QPalette::Active, QPalette::Text, Table(clWindowText)},
         {"combo list ground", list, QPalette::Active, QPalette::Base, Table(gdi::clWindow)},
@@ -123,18 +128,21 @@ TEST_F(DarkDesktop, TextAndGroundOfEveryKindOfControlComeFromTheTable) {
          Table(gdi::clHighlight)},
         {"combo list frame", list->window(), QPalette::Active, QPalette::Window,
          Table(gdi::clWindow)},
-        {"grid", form->ListView1, QPalette::Active, QPalette::Base, Table(gdi::clBtnHighlight)},
-        {"grid selection", form->ListView1, QPalette::Inactive, QPalette::HighlightedText,
-         Table(gdi::clHighlightText)},
-        {"grid header", form->ListView1->horizontalHeader(), QPalette::Active, QPalette::ButtonText,
-         Table(gdi::clBtnText)},
-        {"grid menu", form->GridMenu, QPalette::Active, QPalette::WindowText, Table(clWindowText)},
-        {"grid menu, entry off", form->GridMenu, QPalette::Disabled, QPalette::WindowText,
-         Table(gdi::clGrayText)},
-        {"month menu", calendar->MonthMenu, QPalette::Active, QPalette::Window,
+        {"grid", TestAccess::listView1(*form), QPalette::Active, QPalette::Base,
+         Table(gdi::clBtnHighlight)},
+        {"grid selection", TestAccess::listView1(*form), QPalette::Inactive,
+         QPalette::HighlightedText, Table(gdi::clHighlightText)},
+        {"grid header", TestAccess::listView1(*form)->horizontalHeader(), QPalette::Active,
+         QPalette::ButtonText, Table(gdi::clBtnText)},
+        {"grid menu", TestAccess::gridMenu(*form), QPalette::Active, QPalette::WindowText,
+         Table(clWindowText)},
+        {"grid menu, entry off", TestAccess::gridMenu(*form), QPalette::Disabled,
+         QPalette::WindowText, Table(gdi::clGrayText)},
+        {"month menu", TestAccess::monthMenu(*calendar), QPalette::Active, QPalette::Window,
          Table(gdi::clBtnFace)},
-        {"year menu", calendar->YearMenu, QPalette::Active, QPalette::Text, Table(clWindowText)},
-        {"placeholder", form->FlatEdit1, QPalette::Active, QPalette::PlaceholderText,
+        {"year menu", TestAccess::yearMenu(*calendar), QPalette::Active, QPalette::Text,
+         Table(clWindowText)},
+        {"placeholder", TestAccess::flatEdit1(*form), QPalette::Active, QPalette::PlaceholderText,
          Table(gdi::clGrayText)},
     };
     for (const Case& c : cases)
@@ -150,19 +158,19 @@ TEST_F(DarkDesktop, ChangedTableColoursReachEveryControl) {
     gdi::NotifySysColorChange();
     QCoreApplication::processEvents(); // the application palette reaches widgets by events
     const QColor navy(0, 0, 128);
-    EXPECT_EQ(form->Label1->palette().color(QPalette::WindowText), navy);
-    EXPECT_EQ(form->GridMenu->palette().color(QPalette::WindowText), navy);
+    EXPECT_EQ(TestAccess::label1(*form)->palette().color(QPalette::WindowText), navy);
+    EXPECT_EQ(TestAccess::gridMenu(*form)->palette().color(QPalette::WindowText), navy);
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(200, 255, 200));
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(200, 255, 200));
     gdi::ResetSysColors();
     gdi::NotifySysColorChange();
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(TestAccess::label1(*form)->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 // The picker's year is drawn in dark digits on its light ground.
 TEST_F(DarkDesktop, PickerDrawsItsDateDarkOnLight) {
-    const QWidget* year = form->ChnCalendarPicker1->YearEdit;
+    const QWidget* year = TestAccess::yearEdit(*TestAccess::chnCalendarPicker1(*form));
     const QRect field(year->mapTo(form.get(), QPoint(0, 0)), year->size());
     int darkPixels = 0, lightPixels = 0;
     for (int y = field.top(); y <= field.bottom(); ++y)
