@@ -9,6 +9,7 @@
 #include "flat/flat_group_box.h"
 #include "gdi/control_color.h"
 #include "gdi/fonts.h"
+#include "gdi/system_palette.h"
 #include "naming/executable_folder.h"
 #include "naming/suggestion.h"
 
@@ -87,24 +88,12 @@ std::string FileNameBytes(const QString& path) {
 #endif
 }
 
-// Tooltips take the window's own colours and font, whatever the desktop's theme says.
-void UseWindowLookForToolTips(const QFont& font) {
-    QPalette palette = QToolTip::palette();
-    const QColor background = gdi::ToQColor(gdi::clInfoBk);
-    const QColor text = gdi::ToQColor(gdi::clWindowText);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (auto role : {QPalette::ToolTipBase, QPalette::Window, QPalette::Base})
-            palette.setColor(group, role, background);
-        for (auto role : {QPalette::ToolTipText, QPalette::WindowText, QPalette::Text})
-            palette.setColor(group, role, text);
-    }
-    QToolTip::setPalette(palette);
-    QToolTip::setFont(font);
-}
-
 } // namespace
 
 TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener)) {
+    // Every colour the window shows comes from the system colour table, whatever the
+    // desktop's colour scheme; tooltips take the window's font as well.
+    gdi::UseSystemColorsEverywhere();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("宝宝取名"));
     setWindowIcon(QIcon(QStringLiteral(":/resources/babyname.png")));
@@ -116,7 +105,7 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     setAutoFillBackground(true);
     CreateControls();
     CreateGridMenu();
-    UseWindowLookForToolTips(font());
+    QToolTip::setFont(font());
     FormCreate(storePath.isEmpty() ? DefaultStorePath() : FileNameBytes(storePath));
 }
 

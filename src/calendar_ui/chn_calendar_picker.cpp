@@ -310,12 +310,17 @@ void TChnCalendarPicker::TakeSelectedDay() {
 // ---- painting --------------------------------------------------------------------------------
 
 void TChnCalendarPicker::ApplyColorToEdits() {
+    // The fields' text takes the picker's font colour, like the dashes between them.
     const QColor q = ToQColor(color());
+    const QColor text = ToQColor(fontColor_);
     for (TMonthDayEdit* e : {yearEdit_, monthEdit_, dayEdit_}) {
-        if (e->palette().color(QPalette::Base) == q) continue;
-        QPalette pal = e->palette();
+        const QPalette& now = e->palette();
+        if (now.color(QPalette::Base) == q && now.color(QPalette::Text) == text) continue;
+        QPalette pal = now;
         pal.setColor(QPalette::Base, q);
         pal.setColor(QPalette::Window, q);
+        pal.setColor(QPalette::Active, QPalette::Text, text); // disabled text stays grey
+        pal.setColor(QPalette::Inactive, QPalette::Text, text);
         e->setPalette(pal);
     }
 }

@@ -1,5 +1,7 @@
 #include "gdi/control_color.h"
 
+#include "gdi/system_palette.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QVariant>
@@ -61,6 +63,8 @@ void NotifyChildrenColorChanged(QWidget* w) {
 }
 
 void NotifySysColorChange() {
+    // The application's palettes are made from the table too.
+    if (UsesSystemColorsEverywhere()) UseSystemColorsEverywhere();
     QList<QPointer<QWidget>> all;
     for (QWidget* w : QApplication::allWidgets())
         all.append(w);
