@@ -66,6 +66,7 @@ void FitImageToPlace(QImage& img, const TDevicePlace& place) {
     if (img.size() == place.Device.size() && SameRatio(img.devicePixelRatio(), place.Ratio)) return;
     img = QImage(place.Device.size(), QImage::Format_RGB32);
     img.setDevicePixelRatio(place.Ratio);
+    img.fill(Qt::white);
 }
 
 void BlitDevicePixels(QPainter& painter, QPoint devicePos, const QImage& src,
