@@ -81,7 +81,8 @@ void TChnCalendar::PaintPicture() {
     pictureBitmap_ = gdi::NewDeviceImage(width(), height(), BackRatio());
     gdi::TCanvas canvas(&pictureBitmap_);
     const int bw = width(), bh = height();
-    const int pw = backGround_.width(), ph = backGround_.height();
+    const QSize picture = gdi::LogicalSize(backGround_);
+    const int pw = picture.width(), ph = picture.height();
     if (stretch_) {
         gdi::TRect r{0, 0, bw, bh};
         FitPictureRect(pw, ph, bw, bh, center_, r);

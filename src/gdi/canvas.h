@@ -72,8 +72,6 @@ public:
     void End();
     bool IsBound() const { return painter_ != nullptr; }
     QPainter* Painter() const { return painter_; }
-    // Device pixels per logical pixel of the bound device.
-    double Ratio() const { return ratio_; }
     // Where a logical rectangle lands in device pixels; DrawPlaced copies an image made for
     // that place onto it pixel for pixel.
     TDevicePlace Place(const TRect& r) const;
