@@ -4,6 +4,7 @@
 #include "calendar/date_time.h"
 #include "calendar_ui/chn_calendar.h"
 #include "gdi/fonts.h"
+#include "test_access.h"
 
 #include <QApplication>
 #include <QImage>
@@ -87,12 +88,12 @@ void BM_PaintGrid(benchmark::State& state) {
     cal.setAttribute(Qt::WA_DontShowOnScreen);
     cal.show();
     cal.setDateTime(DateOf(2024, 2, 10));
-    QImage target(cal.DayGrid->size(), QImage::Format_RGB32);
+    QImage target(TestAccess::dayGrid(cal)->size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter p(&target);
         gdi::TCanvas canvas;
         canvas.Begin(&p);
-        cal.DayGrid->DrawCells(canvas);
+        TestAccess::dayGrid(cal)->DrawCells(canvas);
         canvas.End();
     }
 }
@@ -113,10 +114,10 @@ void DropDown(benchmark::State& state, double ratio) {
         cal.setDateTime(DateOf(2024 + i % 2, 1 + i % 12, 15));
         ++i;
         QPainter p(&screen);
-        p.translate(cal.DayGrid->pos());
+        p.translate(TestAccess::dayGrid(cal)->pos());
         gdi::TCanvas canvas;
         canvas.Begin(&p);
-        cal.DayGrid->DrawCells(canvas);
+        TestAccess::dayGrid(cal)->DrawCells(canvas);
         canvas.End();
     }
 }

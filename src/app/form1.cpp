@@ -135,98 +135,89 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateListView() {
-    ListView1 = new QTableWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setGeometry(8, 160, 505, 401);
-    ListView1->horizontalHeader()->hide();
-    ListView1->verticalHeader()->hide();
+    listView1_ = new QTableWidget(this);
+    listView1_->setObjectName(QStringLiteral("ListView1"));
+    listView1_->setGeometry(8, 160, 505, 401);
+    listView1_->horizontalHeader()->hide();
+    listView1_->verticalHeader()->hide();
     // Six 84-pixel columns are a little wider than the inside of the frame; the last
     // pixels of column 6 are blank anyway, so no scroll bar is offered for them.
-    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setTabKeyNavigation(false); // a list view passes Tab on to the next entry
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    QPalette palette = ListView1->palette();
+    listView1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView1_->setTabKeyNavigation(false); // a list view passes Tab on to the next entry
+    listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    QPalette palette = listView1_->palette();
     palette.setColor(QPalette::Base, gdi::ToQColor(gdi::clBtnHighlight));
     palette.setColor(QPalette::Text, gdi::ToQColor(gdi::RGB(0, 0, 255)));
-    ListView1->setPalette(palette);
+    listView1_->setPalette(palette);
 }
 
 void TForm1::CreateGroupBox() {
-    FlatGroupBox1 = new flat::TFlatGroupBox(this);
-    FlatGroupBox1->setObjectName(QStringLiteral("FlatGroupBox1"));
-    FlatGroupBox1->setGeometry(8, 8, 505, 97);
-    FlatGroupBox1->setColorBorder(gdi::clMenuBar);
-    FlatGroupBox1->setColor(gdi::clBtnHighlight);
-    Label1 = MakeLabel(FlatGroupBox1, 16, 24, QStringLiteral("宝宝姓氏："));
-    Label2 = MakeLabel(FlatGroupBox1, 192, 24, QStringLiteral("宝宝性别："));
-    Label3 = MakeLabel(FlatGroupBox1, 352, 24, QStringLiteral("名字字数："));
-    Label4 = MakeLabel(FlatGroupBox1, 16, 64, QStringLiteral("宝宝生日："));
-    Label5 = MakeLabel(FlatGroupBox1, 312, 64, QStringLiteral("时"));
-    Label6 = MakeLabel(FlatGroupBox1, 352, 64, QStringLiteral("生辰八字："));
+    flatGroupBox1_ = new flat::TFlatGroupBox(this);
+    flatGroupBox1_->setObjectName(QStringLiteral("FlatGroupBox1"));
+    flatGroupBox1_->setGeometry(8, 8, 505, 97);
+    flatGroupBox1_->setColorBorder(gdi::clMenuBar);
+    flatGroupBox1_->setColor(gdi::clBtnHighlight);
+    label1_ = MakeLabel(flatGroupBox1_, 16, 24, QStringLiteral("宝宝姓氏："));
+    label2_ = MakeLabel(flatGroupBox1_, 192, 24, QStringLiteral("宝宝性别："));
+    label3_ = MakeLabel(flatGroupBox1_, 352, 24, QStringLiteral("名字字数："));
+    label4_ = MakeLabel(flatGroupBox1_, 16, 64, QStringLiteral("宝宝生日："));
+    label5_ = MakeLabel(flatGroupBox1_, 312, 64, QStringLiteral("时"));
+    label6_ = MakeLabel(flatGroupBox1_, 352, 64, QStringLiteral("生辰八字："));
 }
 
 // The family name, sex, birth date and hour, and the name length, inside the group box.
 void TForm1::CreateEntries() {
-    FlatEdit1 = new flat::TFlatEdit(FlatGroupBox1);
-    FlatEdit1->setGeometry(80, 24, 41, 19);
-    FlatEdit1->setColorFlat(gdi::clBtnHighlight);
-    FlatEdit1->setParentColor(true);
-    FlatEdit1->Loaded();
-    FlatComboBox1 = MakeCombo(FlatGroupBox1, QRect(256, 24, 41, 21), QStringLiteral("男"));
+    flatEdit1_ = new flat::TFlatEdit(flatGroupBox1_);
+    flatEdit1_->setGeometry(80, 24, 41, 19);
+    flatEdit1_->setColorFlat(gdi::clBtnHighlight);
+    flatEdit1_->setParentColor(true);
+    flatEdit1_->Loaded();
+    flatComboBox1_ = MakeCombo(flatGroupBox1_, QRect(256, 24, 41, 21), QStringLiteral("男"));
     CreatePicker();
-    FlatComboBox2 = MakeCombo(FlatGroupBox1, QRect(432, 24, 49, 21), QStringLiteral("三字"));
-    FlatComboBox3 = MakeCombo(FlatGroupBox1, QRect(256, 64, 41, 21), QStringLiteral("11"));
+    flatComboBox2_ = MakeCombo(flatGroupBox1_, QRect(432, 24, 49, 21), QStringLiteral("三字"));
+    flatComboBox3_ = MakeCombo(flatGroupBox1_, QRect(256, 64, 41, 21), QStringLiteral("11"));
 }
 
 void TForm1::CreatePicker() {
-    ChnCalendarPicker1 = new calendar_ui::TChnCalendarPicker(FlatGroupBox1);
-    ChnCalendarPicker1->setGeometry(80, 64, 170, 21);
-    ChnCalendarPicker1->setFrameColor(gdi::clBlack);
-    ChnCalendarPicker1->setCnDateColor(gdi::clGreen);
-    ChnCalendarPicker1->setButtonColor(gdi::clPurple);
-    ChnCalendarPicker1->setParentColor(false);
-    ChnCalendarPicker1->setParentBackground(false);
-    ChnCalendarPicker1->setParentCtl3D(false);
-    ChnCalendarPicker1->setCtl3D(true);
+    chnCalendarPicker1_ = new calendar_ui::TChnCalendarPicker(flatGroupBox1_);
+    chnCalendarPicker1_->setGeometry(80, 64, 170, 21);
+    chnCalendarPicker1_->setFrameColor(gdi::clBlack);
+    chnCalendarPicker1_->setCnDateColor(gdi::clGreen);
+    chnCalendarPicker1_->setButtonColor(gdi::clPurple);
+    chnCalendarPicker1_->setParentColor(false);
+    chnCalendarPicker1_->setParentBackground(false);
+    chnCalendarPicker1_->setParentCtl3D(false);
+    chnCalendarPicker1_->setCtl3D(true);
     // The stored date of the window description; the picker replaces it by the current date
     // and time as soon as its window exists.
-    ChnCalendarPicker1->setDateTime(40343.91043862268);
+    chnCalendarPicker1_->setDateTime(40343.91043862268);
 }
 
 void TForm1::CreateButtons() {
-    FlatButton1 =
+    flatButton1_ =
         MakePictureButton(this, QRect(8, 120, 81, 25), QStringLiteral(":/resources/kaishi.png"),
                           [this] { FlatButton1Click(); });
-    FlatButton2 =
+    flatButton2_ =
         MakePictureButton(this, QRect(104, 120, 81, 25), QStringLiteral(":/resources/xiaoming.png"),
                           [this] { FlatButton2Click(); });
-    FlatButton3 =
+    flatButton3_ =
         MakePictureButton(this, QRect(200, 120, 81, 25), QStringLiteral(":/resources/diezi.png"),
                           [this] { FlatButton3Click(); });
-    FlatButton4 =
+    flatButton4_ =
         MakePictureButton(this, QRect(296, 120, 81, 25), QStringLiteral(":/resources/chongwu.png"),
                           [this] { FlatButton4Click(); });
-    FlatButton5 = MakePictureButton(this, QRect(432, 120, 81, 25),
-                                    QStringLiteral(":/resources/guanwang.png"));
+    flatButton5_ = MakePictureButton(this, QRect(432, 120, 81, 25),
+                                     QStringLiteral(":/resources/guanwang.png"));
 }
 
 void TForm1::SetTabOrder() {
     // Tab order: the grid, the group's entries (the picker's three fields in turn), then the
     // buttons.
-    QWidget* order[] = {ListView1,
-                        FlatEdit1,
-                        FlatComboBox1,
-                        ChnCalendarPicker1->YearEdit,
-                        ChnCalendarPicker1->MonthEdit,
-                        ChnCalendarPicker1->DayEdit,
-                        FlatComboBox2,
-                        FlatComboBox3,
-                        FlatButton1,
-                        FlatButton2,
-                        FlatButton3,
-                        FlatButton4,
-                        FlatButton5};
+    const auto fields = chnCalendarPicker1_->dateFields();
+    QWidget* order[] = {listView1_,   flatEdit1_,     flatComboBox1_, fields[0],    fields[1],
+                        fields[2],    flatComboBox2_, flatComboBox3_, flatButton1_, flatButton2_,
+                        flatButton3_, flatButton4_,   flatButton5_};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -237,70 +228,71 @@ std::string TForm1::DefaultStorePath() {
 }
 
 void TForm1::FormCreate(const std::string& storePath) {
-    SetItems(FlatComboBox1, {QStringLiteral("男"), QStringLiteral("女")});
-    SetItems(FlatComboBox2, {QStringLiteral("二字"), QStringLiteral("三字")});
+    SetItems(flatComboBox1_, {QStringLiteral("男"), QStringLiteral("女")});
+    SetItems(flatComboBox2_, {QStringLiteral("二字"), QStringLiteral("三字")});
     QStringList hours;
     for (int hour = 0; hour < 24; ++hour)
         hours << QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
-    SetItems(FlatComboBox3, hours);
+    SetItems(flatComboBox3_, hours);
 
-    ListView1->setRowCount(0);
-    ListView1->setColumnCount(6);
-    ListView1->setHorizontalHeaderLabels(QStringList(6, QStringLiteral("id")));
+    listView1_->setRowCount(0);
+    listView1_->setColumnCount(6);
+    listView1_->setHorizontalHeaderLabels(QStringList(6, QStringLiteral("id")));
     for (int column = 0; column < 6; ++column)
-        ListView1->setColumnWidth(column, 84);
-    ListView1->setShowGrid(true);
-    ListView1->verticalHeader()->setMinimumSectionSize(32);
-    ListView1->verticalHeader()->setDefaultSectionSize(32);
-    ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        listView1_->setColumnWidth(column, 84);
+    listView1_->setShowGrid(true);
+    listView1_->verticalHeader()->setMinimumSectionSize(32);
+    listView1_->verticalHeader()->setDefaultSectionSize(32);
+    listView1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     // Opened by the first press that needs it, then kept for the run.
-    ADOConnection1.SetConnection(storePath, naming::kNameStorePassword);
+    adoConnection1_.SetConnection(storePath, naming::kNameStorePassword);
 }
 
 void TForm1::FlatButton1Click() {
-    ListViewSink sink(*ListView1);
-    naming::SuggestNames(ADOQuery1, FlatEdit1->text().toStdString(),
-                         FlatComboBox1->currentText().toStdString(),
-                         FlatComboBox2->currentText().toStdString(), sink);
+    ListViewSink sink(*listView1_);
+    naming::SuggestNames(adoQuery1_, flatEdit1_->text().toStdString(),
+                         flatComboBox1_->currentText().toStdString(),
+                         flatComboBox2_->currentText().toStdString(), sink);
 }
 
 void TForm1::CreateGridMenu() {
-    GridMenu = new QMenu(ListView1);
-    CopyAction = GridMenu->addAction(QStringLiteral("复制"), this, [this] { CopySelectedName(); });
-    CopyAction->setShortcut(QKeySequence::Copy);
-    CopyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    CopyAllAction =
-        GridMenu->addAction(QStringLiteral("复制全部"), this, [this] { CopyAllNames(); });
+    gridMenu_ = new QMenu(listView1_);
+    copyAction_ =
+        gridMenu_->addAction(QStringLiteral("复制"), this, [this] { CopySelectedName(); });
+    copyAction_->setShortcut(QKeySequence::Copy);
+    copyAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    copyAllAction_ =
+        gridMenu_->addAction(QStringLiteral("复制全部"), this, [this] { CopyAllNames(); });
     // The grid carries the entry too, so that its shortcut works while the grid has focus.
-    ListView1->addAction(CopyAction);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ListView1, &QWidget::customContextMenuRequested, this,
+    listView1_->addAction(copyAction_);
+    listView1_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(listView1_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowGridMenu(pos); });
 }
 
 void TForm1::ShowGridMenu(const QPoint& pos) {
-    CopyAction->setEnabled(!SelectedName().isEmpty());
-    CopyAllAction->setEnabled(ListView1->rowCount() > 0);
-    GridMenu->popup(ListView1->viewport()->mapToGlobal(pos));
+    copyAction_->setEnabled(!SelectedName().isEmpty());
+    copyAllAction_->setEnabled(listView1_->rowCount() > 0);
+    gridMenu_->popup(listView1_->viewport()->mapToGlobal(pos));
 }
 
 QString TForm1::CellToolTip(int row, int column) const {
-    const QTableWidgetItem* item = ListView1->item(row, column);
+    const QTableWidgetItem* item = listView1_->item(row, column);
     return item ? item->data(kCellDescriptionRole).toString() : QString();
 }
 
 QString TForm1::SelectedName() const {
-    const auto selected = ListView1->selectedItems();
+    const auto selected = listView1_->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 QString TForm1::GridText() const {
     QString text;
-    for (int row = 0; row < ListView1->rowCount(); ++row) {
+    for (int row = 0; row < listView1_->rowCount(); ++row) {
         QStringList names;
-        for (int column = 0; column < ListView1->columnCount(); ++column) {
-            const QTableWidgetItem* item = ListView1->item(row, column);
+        for (int column = 0; column < listView1_->columnCount(); ++column) {
+            const QTableWidgetItem* item = listView1_->item(row, column);
             names << (item ? item->text() : QString());
         }
         text += names.join(QLatin1Char('\t')) + QLatin1Char('\n');

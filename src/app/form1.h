@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell.h"
+#include "gdi/test_access_fwd.h"
 #include "naming/name_query.h"
 #include "naming/name_store.h"
 
@@ -27,36 +28,6 @@ public:
     // Store path: the name store beside the executable unless given.
     explicit TForm1(UrlOpener opener = OpenUrlInBrowser, QString storePath = QString());
 
-    // Controls, named as in the window description.
-    QTableWidget* ListView1;
-    flat::TFlatGroupBox* FlatGroupBox1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    flat::TFlatEdit* FlatEdit1;
-    flat::TFlatComboBox* FlatComboBox1;
-    calendar_ui::TChnCalendarPicker* ChnCalendarPicker1;
-    flat::TFlatComboBox* FlatComboBox2;
-    flat::TFlatComboBox* FlatComboBox3;
-    flat::TFlatButton* FlatButton1;
-    flat::TFlatButton* FlatButton2;
-    flat::TFlatButton* FlatButton3;
-    flat::TFlatButton* FlatButton4;
-    flat::TFlatButton* FlatButton5;
-
-    void FlatButton1Click();
-    void FlatButton2Click();
-    void FlatButton3Click();
-    void FlatButton4Click();
-
-    // The grid's context menu ("复制", "复制全部") and its two entries; Ctrl+C is "复制".
-    QMenu* GridMenu;
-    QAction* CopyAction;
-    QAction* CopyAllAction;
-
     // What a filled cell of the grid tells about its name: the full name, its reading and
     // its source, one a line, as its tooltip shows them. Empty for an empty cell.
     QString CellToolTip(int row, int column) const;
@@ -69,12 +40,20 @@ public:
 
     // The name store of the default location: config/tarnwick.dat beside the executable.
     static std::string DefaultStorePath();
-    const naming::NameStore& nameStore() const { return ADOConnection1; }
+    const naming::NameStore& nameStore() const { return adoConnection1_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend struct ::TestAccess;
+
+    // The buttons' click handlers.
+    void FlatButton1Click();
+    void FlatButton2Click();
+    void FlatButton3Click();
+    void FlatButton4Click();
+
     void CreateControls();
     void CreateListView();
     void CreateGroupBox();
@@ -87,8 +66,33 @@ private:
     void FormCreate(const std::string& storePath);
     void FormClose();
 
+    // Controls, named as in the window description.
+    QTableWidget* listView1_;
+    flat::TFlatGroupBox* flatGroupBox1_;
+    QLabel* label1_;
+    QLabel* label2_;
+    QLabel* label3_;
+    QLabel* label4_;
+    QLabel* label5_;
+    QLabel* label6_;
+    flat::TFlatEdit* flatEdit1_;
+    flat::TFlatComboBox* flatComboBox1_;
+    calendar_ui::TChnCalendarPicker* chnCalendarPicker1_;
+    flat::TFlatComboBox* flatComboBox2_;
+    flat::TFlatComboBox* flatComboBox3_;
+    flat::TFlatButton* flatButton1_;
+    flat::TFlatButton* flatButton2_;
+    flat::TFlatButton* flatButton3_;
+    flat::TFlatButton* flatButton4_;
+    flat::TFlatButton* flatButton5_;
+
+    // The grid's context menu ("复制", "复制全部") and its two entries; Ctrl+C is "复制".
+    QMenu* gridMenu_;
+    QAction* copyAction_;
+    QAction* copyAllAction_;
+
     UrlOpener opener_;
     bool closed_ = false;
-    naming::NameStore ADOConnection1;
-    naming::NameQuery ADOQuery1{ADOConnection1};
+    naming::NameStore adoConnection1_;
+    naming::NameQuery adoQuery1_{adoConnection1_};
 };

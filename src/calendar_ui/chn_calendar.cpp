@@ -22,30 +22,30 @@ QString EraWithoutRuler(const std::string& era) {
 TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
     setFont(gdi::DefaultFont());
 
-    YearSpin = new TUpDown(this);
-    YearSpin->move(220, 10);
-    YearSpin->setRange(1, 2100);
-    YearSpin->OnClick = [this](QObject*, TUDBtnType) { YearSpinClick(); };
-    MonthSpin = new TUpDown(this);
-    MonthSpin->move(60, 10);
+    yearSpin_ = new TUpDown(this);
+    yearSpin_->move(220, 10);
+    yearSpin_->setRange(1, 2100);
+    yearSpin_->OnClick = [this](QObject*, TUDBtnType) { YearSpinClick(); };
+    monthSpin_ = new TUpDown(this);
+    monthSpin_->move(60, 10);
     // 0 and 13 stand for the months either side of the shown year.
-    MonthSpin->setRange(0, 13);
-    MonthSpin->OnClick = [this](QObject*, TUDBtnType) { MonthSpinClick(); };
+    monthSpin_->setRange(0, 13);
+    monthSpin_->OnClick = [this](QObject*, TUDBtnType) { MonthSpinClick(); };
 
     CreateTitle();
 
-    DayGrid = new TDayGrid(this);
-    DayGrid->setGeometry(8, 40, 298, 186);
-    DayGrid->setColCount(9);
-    DayGrid->setRowCount(7);
-    DayGrid->OnDrawCell = [this](gdi::TCanvas& canvas, int c, int r, const gdi::TRect& rect,
-                                 TGridDrawState state) { DrawDayCell(canvas, c, r, rect, state); };
-    DayGrid->OnSelectCell = [this](int c, int r) { return GridSelectCell(c, r); };
-    DayGrid->OnMouseDown = [this](QObject* sender) { GridMouseDown(sender); };
-    DayGrid->OnClick = [this](QObject* sender) { GridClick(sender); };
+    dayGrid_ = new TDayGrid(this);
+    dayGrid_->setGeometry(8, 40, 298, 186);
+    dayGrid_->setColCount(9);
+    dayGrid_->setRowCount(7);
+    dayGrid_->OnDrawCell = [this](gdi::TCanvas& canvas, int c, int r, const gdi::TRect& rect,
+                                  TGridDrawState state) { DrawDayCell(canvas, c, r, rect, state); };
+    dayGrid_->OnSelectCell = [this](int c, int r) { return GridSelectCell(c, r); };
+    dayGrid_->OnMouseDown = [this](QObject* sender) { GridMouseDown(sender); };
+    dayGrid_->OnClick = [this](QObject* sender) { GridClick(sender); };
 
-    MonthMenu = new QMenu(this);
-    YearMenu = new QMenu(this);
+    monthMenu_ = new QMenu(this);
+    yearMenu_ = new QMenu(this);
 
     // The date fonts start from the control's own font, so that what they do not set keeps
     // the defaults.
@@ -73,11 +73,11 @@ void TChnCalendar::setDateTime(TDateTime value) {
     if (value == dateTime_) return;
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(value, y, m, d)) return;
-    if (y < YearSpin->minimum() || y > YearSpin->maximum()) return;
+    if (y < yearSpin_->minimum() || y > yearSpin_->maximum()) return;
 
     dateTime_ = value;
-    YearSpin->setPosition(y);
-    MonthSpin->setPosition(m);
+    yearSpin_->setPosition(y);
+    monthSpin_->setPosition(m);
 
     chnCal_.Update(dateTime_);
     cnMonth_ = FromStd(chnCal_.CnMonth);
@@ -127,8 +127,8 @@ void TChnCalendar::FillMonth(bool moveCurrent) {
 }
 
 void TChnCalendar::FillTitleTexts(int y, int m, int d) {
-    YearLabel->setCaption(QString::number(y));
-    MonthLabel->setCaption(QString::number(m));
+    yearLabel_->setCaption(QString::number(y));
+    monthLabel_->setCaption(QString::number(m));
 
     for (int k = 40; k <= 42; ++k)
         cells_[size_t(k)].Valid = true;
@@ -137,13 +137,14 @@ void TChnCalendar::FillTitleTexts(int y, int m, int d) {
 
     const QString lunar = QStringLiteral(" 农历") + cnDate_;
     if (y >= 1949)
-        InfoLabel->setCaption(QStringLiteral("%1-%2-%3")
-                                  .arg(y, 4, 10, QLatin1Char('0'))
-                                  .arg(m, 2, 10, QLatin1Char('0'))
-                                  .arg(d, 2, 10, QLatin1Char('0')) +
-                              lunar);
+        infoLabel_->setCaption(QStringLiteral("%1-%2-%3")
+                                   .arg(y, 4, 10, QLatin1Char('0'))
+                                   .arg(m, 2, 10, QLatin1Char('0'))
+                                   .arg(d, 2, 10, QLatin1Char('0')) +
+                               lunar);
     else
-        InfoLabel->setCaption(FromStd(chnCal_.Era) + lunar, {EraWithoutRuler(chnCal_.Era) + lunar});
+        infoLabel_->setCaption(FromStd(chnCal_.Era) + lunar,
+                               {EraWithoutRuler(chnCal_.Era) + lunar});
 }
 
 void TChnCalendar::ClearDayCells() {
@@ -191,8 +192,8 @@ TColor TChnCalendar::CnTextColor(calendar::TCnTextSource source) const {
 
 void TChnCalendar::MoveCurrentToCell(int k) {
     innerSelect_ = true;
-    DayGrid->setRow((k - 1) / 7 + 1);
-    DayGrid->setCol((k - 1) % 7 + 1);
+    dayGrid_->setRow((k - 1) / 7 + 1);
+    dayGrid_->setCol((k - 1) % 7 + 1);
     innerSelect_ = false;
 }
 
@@ -204,23 +205,23 @@ void TChnCalendar::GoToday() {
 void TChnCalendar::SyncSpinners() {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
-    YearSpin->setPosition(y);
-    MonthSpin->setPosition(m);
+    yearSpin_->setPosition(y);
+    monthSpin_->setPosition(m);
 }
 
 void TChnCalendar::MonthSpinClick() {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
-    if (MonthSpin->position() == 13) {
+    if (monthSpin_->position() == 13) {
         ++y;
-        YearSpin->setPosition(y);
-        MonthSpin->setPosition(1);
-    } else if (MonthSpin->position() == 0) {
+        yearSpin_->setPosition(y);
+        monthSpin_->setPosition(1);
+    } else if (monthSpin_->position() == 0) {
         --y;
-        YearSpin->setPosition(y);
-        MonthSpin->setPosition(12);
+        yearSpin_->setPosition(y);
+        monthSpin_->setPosition(12);
     }
-    m = MonthSpin->position();
+    m = monthSpin_->position();
     while (d > 0 && !calendar::IsValidDate(y, m, d))
         --d;
     TDateTime t = 0;
@@ -232,7 +233,7 @@ void TChnCalendar::MonthSpinClick() {
 void TChnCalendar::YearSpinClick() {
     int y = 0, m = 0, d = 0;
     if (!calendar::DecodeDate(dateTime_, y, m, d)) return;
-    y = YearSpin->position();
+    y = yearSpin_->position();
     TDateTime t = 0;
     while (!calendar::TryEncodeDate(y, m, d, t)) {
         if (d <= 0) {
@@ -270,22 +271,22 @@ void TChnCalendar::GridMouseDown(QObject*) {
 
 void TChnCalendar::GridClick(QObject*) {
     int c = 0, r = 0;
-    if (!DayGrid->MouseToCell(DayGrid->lastMousePos(), c, r)) return;
-    if (c == DayGrid->col() && r == DayGrid->row() && OnDateSelect) OnDateSelect(this);
+    if (!dayGrid_->MouseToCell(dayGrid_->lastMousePos(), c, r)) return;
+    if (c == dayGrid_->col() && r == dayGrid_->row() && OnDateSelect) OnDateSelect(this);
 }
 
 // ---- layout -------------------------------------------------------------------------------
 
 void TChnCalendar::ApplyTitleLayout(bool showTitle) {
     showTitle_ = showTitle;
-    YearSpin->setVisible(showTitle);
-    MonthSpin->setVisible(showTitle);
+    yearSpin_->setVisible(showTitle);
+    monthSpin_->setVisible(showTitle);
     if (showTitle) {
-        DayGrid->setGeometry(8, 40, width() - 15, height() - 67);
-        DayGrid->PopupMenu = nullptr;
+        dayGrid_->setGeometry(8, 40, width() - 15, height() - 67);
+        dayGrid_->PopupMenu = nullptr;
     } else {
-        DayGrid->setGeometry(2, 2, width() - 4, height() - 4);
-        DayGrid->PopupMenu = YearMenu;
+        dayGrid_->setGeometry(2, 2, width() - 4, height() - 4);
+        dayGrid_->PopupMenu = yearMenu_;
     }
     DistributeCellSizes();
     backBitmap_ = gdi::NewDeviceImage(width(), height(), BackRatio());
@@ -296,22 +297,22 @@ void TChnCalendar::ApplyTitleLayout(bool showTitle) {
 }
 
 void TChnCalendar::DistributeCellSizes() {
-    const int h = DayGrid->height() - DayGrid->rowHeight(0);
+    const int h = dayGrid_->height() - dayGrid_->rowHeight(0);
     const int q = h / 6;
     for (int r = 1; r <= 5; ++r)
-        DayGrid->setRowHeight(r, q - 1);
-    DayGrid->setRowHeight(6, h - 5 * (q - 1));
-    const int w = DayGrid->width() - DayGrid->colWidth(0);
+        dayGrid_->setRowHeight(r, q - 1);
+    dayGrid_->setRowHeight(6, h - 5 * (q - 1));
+    const int w = dayGrid_->width() - dayGrid_->colWidth(0);
     const int p = w / 7;
     for (int c = 1; c <= 7; ++c)
-        DayGrid->setColWidth(c, p - 1);
-    DayGrid->setColWidth(8, w - 7 * (p - 1));
+        dayGrid_->setColWidth(c, p - 1);
+    dayGrid_->setColWidth(8, w - 7 * (p - 1));
 }
 
 // ---- property setters ---------------------------------------------------------------------
 
 void TChnCalendar::RefreshGrid() {
-    DayGrid->update();
+    dayGrid_->update();
 }
 
 void TChnCalendar::Rebuild() {
@@ -323,7 +324,7 @@ void TChnCalendar::Rebuild() {
 void TChnCalendar::setShowWeekNum(bool v) {
     if (v == showWeekNum_) return;
     showWeekNum_ = v;
-    DayGrid->setColWidth(0, v ? 18 : 6);
+    dayGrid_->setColWidth(0, v ? 18 : 6);
     RefreshGrid();
 }
 
@@ -474,7 +475,7 @@ void TChnCalendar::showEvent(QShowEvent* e) {
 
 void TChnCalendar::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    InfoLabel->setMaxRight(width() - 4); // clear of the frame
+    infoLabel_->setMaxRight(width() - 4); // clear of the frame
     ApplyTitleLayout(showTitle_);
     update();
 }

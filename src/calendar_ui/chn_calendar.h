@@ -9,6 +9,7 @@
 #include "gdi/canvas.h"
 #include "gdi/color.h"
 #include "gdi/geometry.h"
+#include "gdi/test_access_fwd.h"
 
 #include <QFont>
 #include <QImage>
@@ -128,14 +129,14 @@ public:
     void setColorTitleConstellation(TColor c) { colorTitleConstellation_ = c; }
     TColor colorTitleAnimalsYear() const { return colorTitleAnimalsYear_; }
     void setColorTitleAnimalsYear(TColor c) { colorTitleAnimalsYear_ = c; }
-    TColor colorTitleYear() const { return YearLabel->fontColor(); }
-    void setColorTitleYear(TColor c) { YearLabel->setFontColor(c); }
-    TColor colorTitleMonth() const { return MonthLabel->fontColor(); }
-    void setColorTitleMonth(TColor c) { MonthLabel->setFontColor(c); }
-    TColor colorTitleToday() const { return TodayLabel->fontColor(); }
-    void setColorTitleToday(TColor c) { TodayLabel->setFontColor(c); }
-    TColor colorTitleSelected() const { return InfoLabel->fontColor(); }
-    void setColorTitleSelected(TColor c) { InfoLabel->setFontColor(c); }
+    TColor colorTitleYear() const { return yearLabel_->fontColor(); }
+    void setColorTitleYear(TColor c) { yearLabel_->setFontColor(c); }
+    TColor colorTitleMonth() const { return monthLabel_->fontColor(); }
+    void setColorTitleMonth(TColor c) { monthLabel_->setFontColor(c); }
+    TColor colorTitleToday() const { return todayLabel_->fontColor(); }
+    void setColorTitleToday(TColor c) { todayLabel_->setFontColor(c); }
+    TColor colorTitleSelected() const { return infoLabel_->fontColor(); }
+    void setColorTitleSelected(TColor c) { infoLabel_->setFontColor(c); }
     TColor color() const { return color_; }
     void setColor(TColor c);
 
@@ -147,26 +148,8 @@ public:
     TDrawDateCellEvent OnDrawCnDateCell;
 
     // ---- operations ----
-    // Builds the menus, sets today and shows the title: what the first showing does.
-    void CreateWnd();
     bool windowCreated() const { return windowCreated_; }
     void GoToday();
-    void MonthSpinClick();
-    void YearSpinClick();
-    void MonthItemClick(QAction* item);
-    void YearItemClick(QAction* item);
-    void PopupMonthMenu();
-    void PopupYearMenu();
-    void ApplyTitleLayout(bool showTitle);
-    void DistributeCellSizes();
-    void RebuildBackImage();
-    // Fills the shown month again from DateTime (new colours show at once).
-    void Refill();
-    bool GridSelectCell(int c, int r);
-    void GridMouseDown(QObject* sender);
-    void GridClick(QObject* sender);
-    void DrawDayCell(gdi::TCanvas& gridCanvas, int c, int r, const gdi::TRect& rect,
-                     TGridDrawState state);
 
     // ---- inspection ----
     const TDayCell& cell(int k) const { return cells_[size_t(k)]; }
@@ -174,19 +157,6 @@ public:
     bool mousePressed() const { return mousePressed_; }
     const QImage& backBitmap() const { return backBitmap_; }
     const QImage& pictureBitmap() const { return pictureBitmap_; }
-
-    // Owned parts.
-    TUpDown* YearSpin;
-    TUpDown* MonthSpin;
-    TTitleLabel* TodayLabel;
-    TTitleLabel* MonthLabel;
-    TTitleLabel* MonthUnitLabel;
-    TTitleLabel* YearLabel;
-    TTitleLabel* YearUnitLabel;
-    TTitleLabel* InfoLabel;
-    TDayGrid* DayGrid;
-    QMenu* MonthMenu;
-    QMenu* YearMenu;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -197,6 +167,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    friend struct ::TestAccess;
+
+    // Builds the menus, sets today and shows the title: what the first showing does.
+    void CreateWnd();
+    void MonthSpinClick();
+    void YearSpinClick();
+    void MonthItemClick(QAction* item);
+    void YearItemClick(QAction* item);
+    void PopupMonthMenu();
+    void PopupYearMenu();
+    void ApplyTitleLayout(bool showTitle);
+    void DistributeCellSizes();
+    void RebuildBackImage();
+    bool GridSelectCell(int c, int r);
+    void GridMouseDown(QObject* sender);
+    void GridClick(QObject* sender);
+    void DrawDayCell(gdi::TCanvas& gridCanvas, int c, int r, const gdi::TRect& rect,
+                     TGridDrawState state);
+    // Fills the shown month again from DateTime (new colours show at once).
+    void Refill();
+
     void CreateTitle();
     void BuildMenus();
     // Steps of the date setter that follow the stored date: title cells, info line, cells,
@@ -222,6 +213,19 @@ private:
     void Rebuild();
     void SyncSpinners();
     static QString FromStd(const std::string& s) { return QString::fromStdString(s); }
+
+    // Owned parts.
+    TUpDown* yearSpin_;
+    TUpDown* monthSpin_;
+    TTitleLabel* todayLabel_;
+    TTitleLabel* monthLabel_;
+    TTitleLabel* monthUnitLabel_;
+    TTitleLabel* yearLabel_;
+    TTitleLabel* yearUnitLabel_;
+    TTitleLabel* infoLabel_;
+    TDayGrid* dayGrid_;
+    QMenu* monthMenu_;
+    QMenu* yearMenu_;
 
     calendar::TChnCal chnCal_;
     std::array<TDayCell, 43> cells_{};      // 1..42

@@ -56,7 +56,7 @@ void TChnCalendar::PaintBackground() {
         canvas.Rectangle(client);
     }
     if (!showBackYearMonth_ || !hasDate) return;
-    const gdi::TRect grid = gdi::TRect::FromQRect(DayGrid->geometry());
+    const gdi::TRect grid = gdi::TRect::FromQRect(dayGrid_->geometry());
     gdi::TRect r = grid;
     r.Bottom = r.Bottom / 2;
     r.Offset(0, 6);
@@ -149,7 +149,7 @@ gdi::TCanvas& TChnCalendar::BeginCellCanvas(const gdi::TRect& rect,
 
     // The part of the back image behind the cell, so that the grid looks transparent.
     gdi::TRect behind = rect;
-    behind.Offset(DayGrid->x(), DayGrid->y());
+    behind.Offset(dayGrid_->x(), dayGrid_->y());
     cv.CopyRect({0, 0, w, h}, backBitmap_, behind);
     return cv;
 }

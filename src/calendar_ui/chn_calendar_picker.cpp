@@ -62,23 +62,23 @@ TChnCalendarPicker::TChnCalendarPicker(QWidget* parent) : QWidget(parent) {
 
     int y = 0, m = 0, d = 0;
     calendar::DecodeDate(calendar::Now(), y, m, d);
-    YearEdit = new TMonthDayEdit(this);
-    YearEdit->setGeometry(3, 0, 25, kEditHeight);
-    YearEdit->setText(YearText(y));
-    MonthEdit = new TMonthDayEdit(this);
-    MonthEdit->setGeometry(31, 0, 13, kEditHeight);
-    MonthEdit->setText(QString::number(m));
-    DayEdit = new TMonthDayEdit(this);
-    DayEdit->setGeometry(47, 0, 13, kEditHeight);
-    DayEdit->setText(QString::number(d));
-    YearEdit->setFitText(QStringLiteral("0000"));
-    MonthEdit->setFitText(QStringLiteral("00"));
-    DayEdit->setFitText(QStringLiteral("00"));
+    yearEdit_ = new TMonthDayEdit(this);
+    yearEdit_->setGeometry(3, 0, 25, kEditHeight);
+    yearEdit_->setText(YearText(y));
+    monthEdit_ = new TMonthDayEdit(this);
+    monthEdit_->setGeometry(31, 0, 13, kEditHeight);
+    monthEdit_->setText(QString::number(m));
+    dayEdit_ = new TMonthDayEdit(this);
+    dayEdit_->setGeometry(47, 0, 13, kEditHeight);
+    dayEdit_->setText(QString::number(d));
+    yearEdit_->setFitText(QStringLiteral("0000"));
+    monthEdit_->setFitText(QStringLiteral("00"));
+    dayEdit_->setFitText(QStringLiteral("00"));
     // Focus given to the picker (tab order, setFocus) goes to its first field.
-    setFocusProxy(YearEdit);
+    setFocusProxy(yearEdit_);
 
-    DownButton = new TDownButton(this);
-    DownButton->OnClick = [this](QObject*) { DropDown(); };
+    downButton_ = new TDownButton(this);
+    downButton_->OnClick = [this](QObject*) { DropDown(); };
 
     resize(170, 21);
     LayoutParts();
@@ -122,18 +122,18 @@ void TChnCalendarPicker::setDateTime(TDateTime v) {
     // Not a date in years 1..9999 (NaN among them): there is nothing to show for it.
     if (!calendar::DecodeDate(v, y, m, d)) return;
     dateTime_ = v;
-    YearEdit->setText(YearText(y));
-    MonthEdit->setText(QString::number(m));
-    DayEdit->setText(QString::number(d));
+    yearEdit_->setText(YearText(y));
+    monthEdit_->setText(QString::number(m));
+    dayEdit_->setText(QString::number(d));
 
-    ChnCal.Update(v);
+    chnCal_.Update(v);
     // The record keeps its old texts for a date it cannot convert; those would describe
     // another day.
     int ly = 0, lm = 0, ld = 0;
     bool leap = false;
     if (calendar::LunarDateOf(y, m, d, ly, lm, ld, leap))
-        cnDateText_ = QString::fromStdString(ChnCal.YearGanZhi + ChnCal.AnimalsYear +
-                                             ChnCal.CnMonth + ChnCal.CnDay);
+        cnDateText_ = QString::fromStdString(chnCal_.YearGanZhi + chnCal_.AnimalsYear +
+                                             chnCal_.CnMonth + chnCal_.CnDay);
     else
         cnDateText_.clear();
     update();
@@ -193,7 +193,7 @@ void TChnCalendarPicker::setCtl3D(bool v) {
     parentCtl3D_ = false;
     if (ctl3D_ == v) return;
     ctl3D_ = v;
-    DownButton->setCtl3D(v);
+    downButton_->setCtl3D(v);
     LayoutParts();
     update();
 }
@@ -220,7 +220,7 @@ void TChnCalendarPicker::setFontColor(TColor c) {
 void TChnCalendarPicker::setVisualStyles(bool v) {
     if (visualStyles_ == v) return;
     visualStyles_ = v;
-    DownButton->setVisualStyles(v);
+    downButton_->setVisualStyles(v);
     LayoutParts();
     update();
 }
@@ -228,10 +228,10 @@ void TChnCalendarPicker::setVisualStyles(bool v) {
 // ---- layout ----------------------------------------------------------------------------------
 
 void TChnCalendarPicker::LayoutParts() {
-    const int top = (height() - YearEdit->height()) / 2;
-    YearEdit->move(YearEdit->x(), top);
-    MonthEdit->move(MonthEdit->x(), top);
-    DayEdit->move(DayEdit->x(), top);
+    const int top = (height() - yearEdit_->height()) / 2;
+    yearEdit_->move(yearEdit_->x(), top);
+    monthEdit_->move(monthEdit_->x(), top);
+    dayEdit_->move(dayEdit_->x(), top);
 
     TRect r = TRect::FromQRect(rect());
     const int inset = visualStyles_ ? 1 : (ctl3D_ ? 2 : 1);
@@ -241,7 +241,7 @@ void TChnCalendarPicker::LayoutParts() {
         r.Right = r.Left + w;
     else
         r.Left = r.Right - w;
-    DownButton->setGeometry(r.ToQRect());
+    downButton_->setGeometry(r.ToQRect());
 }
 
 void TChnCalendarPicker::resizeEvent(QResizeEvent* e) {
@@ -255,9 +255,9 @@ void TChnCalendarPicker::DropDown() {
     const TDateTime now = calendar::Now();
     int ty = 0, tm = 0, td = 0;
     calendar::DecodeDate(now, ty, tm, td);
-    const int y = FieldNumber(YearEdit->text(), ty);
-    const int m = FieldNumber(MonthEdit->text(), tm);
-    const int d = FieldNumber(DayEdit->text(), td);
+    const int y = FieldNumber(yearEdit_->text(), ty);
+    const int m = FieldNumber(monthEdit_->text(), tm);
+    const int d = FieldNumber(dayEdit_->text(), td);
     TDateTime t = now;
     calendar::TryEncodeDate(y, m, d, t); // leaves now in t for an impossible date
     chnCalendar()->setDateTime(t);
@@ -301,7 +301,7 @@ void TChnCalendarPicker::CalendarDateSelect() {
 
 void TChnCalendarPicker::ApplyColorToEdits() {
     const QColor q = ToQColor(color());
-    for (TMonthDayEdit* e : {YearEdit, MonthEdit, DayEdit}) {
+    for (TMonthDayEdit* e : {yearEdit_, monthEdit_, dayEdit_}) {
         if (e->palette().color(QPalette::Base) == q) continue;
         QPalette pal = e->palette();
         pal.setColor(QPalette::Base, q);

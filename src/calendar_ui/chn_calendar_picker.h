@@ -7,11 +7,13 @@
 #include "calendar_ui/month_day_edit.h"
 #include "gdi/canvas.h"
 #include "gdi/color.h"
+#include "gdi/test_access_fwd.h"
 
 #include <QMetaObject>
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QMouseEvent;
@@ -38,8 +40,8 @@ protected:
 // calendar. A day chosen there becomes the picker's date.
 //
 // Focus given to the picker goes to the year field. In a tab order, put the picker after the
-// control before it, and the control after it after DayEdit:
-//   QWidget::setTabOrder(before, picker); QWidget::setTabOrder(picker->DayEdit, after);
+// control before it, and the control after it after the day field:
+//   QWidget::setTabOrder(before, picker); QWidget::setTabOrder(picker->dateFields()[2], after);
 class TChnCalendarPicker : public QWidget {
     Q_OBJECT
 public:
@@ -86,6 +88,9 @@ public:
     TChnCalendar* chnCalendar() const;
     // The borderless pop-up that holds the calendar.
     TDropDownForm* dropDownForm() const;
+    // The year, month and day fields in their tab order, for a form's tab order and to read
+    // what the user typed.
+    std::array<TMonthDayEdit*, 3> dateFields() const { return {yearEdit_, monthEdit_, dayEdit_}; }
 
     // ---- events (raised only when assigned) ----
     // The pop-up calendar's date changed; the sender is the picker.
@@ -102,9 +107,6 @@ public:
     // What a click on the drop-down button does: read the fields, set the calendar, place
     // and show the pop-up.
     void DropDown();
-    // Sets the date to now: what the first showing of the picker's window does (and the first
-    // showing after it moved to another parent).
-    void CreateWnd();
     bool windowCreated() const { return windowCreated_; }
 
     // Where the pop-up of the given size goes for a picker whose top-left corner is at p (in
@@ -112,13 +114,6 @@ public:
     // does not fit below and there is more room above, kept inside the work area and made
     // smaller where it cannot fit.
     static QRect PlaceDropDown(const QRect& workArea, QPoint p, int pickerHeight, QSize form);
-
-    // Owned parts.
-    calendar::TChnCal ChnCal;
-    TMonthDayEdit* YearEdit;
-    TMonthDayEdit* MonthEdit;
-    TMonthDayEdit* DayEdit;
-    TDownButton* DownButton;
 
 protected:
     bool event(QEvent* e) override;
@@ -134,6 +129,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
+    friend struct ::TestAccess;
+
+    // Sets the date to now: what the first showing of the picker's window does (and the first
+    // showing after it moved to another parent).
+    void CreateWnd();
     void LayoutParts();
     void PlaceAndShowDropDown();
     void CalendarDateSelect();
@@ -143,6 +143,13 @@ private:
     void Paint3D(gdi::TCanvas& c, const gdi::TRect& r);
     void PaintStyled();
     void FocusChanged(QWidget* old, QWidget* now);
+
+    // Owned parts.
+    calendar::TChnCal chnCal_;
+    TMonthDayEdit* yearEdit_;
+    TMonthDayEdit* monthEdit_;
+    TMonthDayEdit* dayEdit_;
+    TDownButton* downButton_;
 
     TDropDownForm* dropDownForm_ = nullptr;
     TChnCalendar* calendar_ = nullptr;

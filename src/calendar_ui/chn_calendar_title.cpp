@@ -52,53 +52,53 @@ void MakeDefault(QAction* a) {
 
 void TChnCalendar::CreateTitle() {
     const QString song = QStringLiteral("宋体");
-    MonthLabel =
+    monthLabel_ =
         new TTitleLabel(this, 34, 3, LabelFont(QStringLiteral("Arial"), 24, true), 0xC08080);
     // One- and two-digit months end at the same place, just left of the unit.
-    MonthLabel->setRightAligned();
-    MonthUnitLabel = new TTitleLabel(this, 45, 20, LabelFont(song, 9, false), 0x000000);
-    MonthUnitLabel->setCaption(QStringLiteral("月"));
-    YearLabel = new TTitleLabel(this, 120, 0, LabelFont(QStringLiteral("Arial Black"), 22, false),
-                                0xFF0000);
-    YearUnitLabel = new TTitleLabel(this, 205, 18, LabelFont(song, 9, false), 0x000000);
-    YearUnitLabel->setCaption(QStringLiteral("年"));
-    TodayLabel = new TTitleLabel(this, 272, 18, LabelFont(song, 9, false, true), 0xFF0000);
-    TodayLabel->setCaption(QStringLiteral("今天"));
-    InfoLabel = new TTitleLabel(this, 10, 236, LabelFont(song, 9, false), 0x808080);
+    monthLabel_->setRightAligned();
+    monthUnitLabel_ = new TTitleLabel(this, 45, 20, LabelFont(song, 9, false), 0x000000);
+    monthUnitLabel_->setCaption(QStringLiteral("月"));
+    yearLabel_ = new TTitleLabel(this, 120, 0, LabelFont(QStringLiteral("Arial Black"), 22, false),
+                                 0xFF0000);
+    yearUnitLabel_ = new TTitleLabel(this, 205, 18, LabelFont(song, 9, false), 0x000000);
+    yearUnitLabel_->setCaption(QStringLiteral("年"));
+    todayLabel_ = new TTitleLabel(this, 272, 18, LabelFont(song, 9, false, true), 0xFF0000);
+    todayLabel_->setCaption(QStringLiteral("今天"));
+    infoLabel_ = new TTitleLabel(this, 10, 236, LabelFont(song, 9, false), 0x808080);
 
-    for (TTitleLabel* l : {MonthLabel, MonthUnitLabel, YearLabel, YearUnitLabel, TodayLabel})
+    for (TTitleLabel* l : {monthLabel_, monthUnitLabel_, yearLabel_, yearUnitLabel_, todayLabel_})
         l->setCursor(Qt::PointingHandCursor);
-    MonthLabel->OnClick = [this](QObject*) { PopupMonthMenu(); };
-    MonthUnitLabel->OnClick = [this](QObject*) { PopupMonthMenu(); };
-    YearLabel->OnClick = [this](QObject*) { PopupYearMenu(); };
-    YearUnitLabel->OnClick = [this](QObject*) { PopupYearMenu(); };
-    TodayLabel->OnClick = [this](QObject*) { GoToday(); };
+    monthLabel_->OnClick = [this](QObject*) { PopupMonthMenu(); };
+    monthUnitLabel_->OnClick = [this](QObject*) { PopupMonthMenu(); };
+    yearLabel_->OnClick = [this](QObject*) { PopupYearMenu(); };
+    yearUnitLabel_->OnClick = [this](QObject*) { PopupYearMenu(); };
+    todayLabel_->OnClick = [this](QObject*) { GoToday(); };
 }
 
 void TChnCalendar::BuildMenus() {
-    MonthLabel->PopupMenu = MonthMenu;
-    MonthUnitLabel->PopupMenu = MonthMenu;
-    YearLabel->PopupMenu = YearMenu;
-    YearUnitLabel->PopupMenu = YearMenu;
+    monthLabel_->PopupMenu = monthMenu_;
+    monthUnitLabel_->PopupMenu = monthMenu_;
+    yearLabel_->PopupMenu = yearMenu_;
+    yearUnitLabel_->PopupMenu = yearMenu_;
 
     const QLocale locale(QLocale::Chinese, QLocale::China);
     QAction* today =
-        AddItem(MonthMenu, QStringLiteral("MenuMonth_ToDay"), QStringLiteral("今日"), 0);
+        AddItem(monthMenu_, QStringLiteral("MenuMonth_ToDay"), QStringLiteral("今日"), 0);
     MakeDefault(today);
     connect(today, &QAction::triggered, this, [this] { GoToday(); });
-    AddSeparator(MonthMenu, QStringLiteral("MenuMonth_ToDay_"));
+    AddSeparator(monthMenu_, QStringLiteral("MenuMonth_ToDay_"));
     for (int i = 1; i <= 12; ++i) {
-        QAction* a = AddItem(MonthMenu, QStringLiteral("MenuMonth_%1").arg(i - 1),
+        QAction* a = AddItem(monthMenu_, QStringLiteral("MenuMonth_%1").arg(i - 1),
                              locale.monthName(i, QLocale::LongFormat), i);
         connect(a, &QAction::triggered, this, [this, a] { MonthItemClick(a); });
     }
 
-    today = AddItem(YearMenu, QStringLiteral("MenuYear_ToDay"), QStringLiteral("今日"), 0);
+    today = AddItem(yearMenu_, QStringLiteral("MenuYear_ToDay"), QStringLiteral("今日"), 0);
     MakeDefault(today);
     connect(today, &QAction::triggered, this, [this] { GoToday(); });
-    AddSeparator(YearMenu, QStringLiteral("MenuYear_ToDay_1"));
+    AddSeparator(yearMenu_, QStringLiteral("MenuYear_ToDay_1"));
     QMenu* history =
-        AddSubmenu(YearMenu, QStringLiteral("MenuYear_History"), QStringLiteral("历史日期"));
+        AddSubmenu(yearMenu_, QStringLiteral("MenuYear_History"), QStringLiteral("历史日期"));
     const auto addYear = [this](QMenu* menu, const QString& name, int year) {
         QAction* a = AddItem(menu, name, QString::number(year), year);
         connect(a, &QAction::triggered, this, [this, a] { YearItemClick(a); });
@@ -109,35 +109,35 @@ void TChnCalendar::BuildMenus() {
         for (int y = c; y <= c + 90; y += 10)
             addYear(century, QStringLiteral("MenuYear_History_%1").arg(y), y);
     }
-    AddSeparator(YearMenu, QStringLiteral("MenuYear_ToDay_2"));
+    AddSeparator(yearMenu_, QStringLiteral("MenuYear_ToDay_2"));
     for (int d = 1900; d < 2100; d += 10) {
         QMenu* decade =
-            AddSubmenu(YearMenu, QStringLiteral("MenuYear_%1").arg(d), QString::number(d));
+            AddSubmenu(yearMenu_, QStringLiteral("MenuYear_%1").arg(d), QString::number(d));
         for (int y = d; y <= d + 9; ++y)
             addYear(decade, QStringLiteral("MenuYear_%1").arg(y), y);
     }
 
-    DayGrid->setRowHeight(0, 18);
+    dayGrid_->setRowHeight(0, 18);
     // Week numbers switched on before the window existed keep their wider column.
-    DayGrid->setColWidth(0, showWeekNum_ ? 18 : 6);
+    dayGrid_->setColWidth(0, showWeekNum_ ? 18 : 6);
     DistributeCellSizes();
 }
 
 void TChnCalendar::PopupMonthMenu() {
-    MonthMenu->popup(QCursor::pos());
+    monthMenu_->popup(QCursor::pos());
 }
 
 void TChnCalendar::PopupYearMenu() {
-    YearMenu->popup(QCursor::pos());
+    yearMenu_->popup(QCursor::pos());
 }
 
 void TChnCalendar::MonthItemClick(QAction* item) {
-    MonthSpin->setPosition(item->data().toInt());
+    monthSpin_->setPosition(item->data().toInt());
     MonthSpinClick();
 }
 
 void TChnCalendar::YearItemClick(QAction* item) {
-    YearSpin->setPosition(item->data().toInt());
+    yearSpin_->setPosition(item->data().toInt());
     YearSpinClick();
 }
 

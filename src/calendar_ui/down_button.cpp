@@ -44,24 +44,24 @@ TDownButton::TDownButton(QWidget* parent) : QWidget(parent) {
 }
 
 void TDownButton::setCtl3D(bool v) {
-    if (Ctl3D == v) return;
-    Ctl3D = v;
+    if (ctl3D_ == v) return;
+    ctl3D_ = v;
     update();
 }
 
 void TDownButton::setVisualStyles(bool v) {
-    if (VisualStyles == v) return;
-    VisualStyles = v;
+    if (visualStyles_ == v) return;
+    visualStyles_ = v;
     update();
 }
 
 void TDownButton::SetState(int s) {
-    State = s;
+    state_ = s;
     update();
 }
 
 void TDownButton::paintEvent(QPaintEvent*) {
-    if (Ctl3D && VisualStyles) {
+    if (ctl3D_ && visualStyles_) {
         PaintStyled();
         return;
     }
@@ -76,17 +76,17 @@ void TDownButton::paintEvent(QPaintEvent*) {
     // What the flat look leaves unpainted shows the window's background, the button face.
     c.FillRect(r, clBtnFace);
     TColor arrow = clBtnText;
-    if (Ctl3D) {
-        DrawRaisedFrame(c, r, State == stPressed);
+    if (ctl3D_) {
+        DrawRaisedFrame(c, r, state_ == stPressed);
     } else {
         r.Inflate(-1, -1);
         c.Rectangle(r);
-        arrow = State == stPressed ? RGB(228, 228, 228) : clWhite;
+        arrow = state_ == stPressed ? RGB(228, 228, 228) : clWhite;
     }
 
     int left = r.Left + (r.Width() - 6) / 2;
     int top = r.Top + (r.Height() - 3) / 2;
-    if (State == stPressed) {
+    if (state_ == stPressed) {
         ++left;
         ++top;
     }
@@ -101,12 +101,12 @@ void TDownButton::PaintStyled() {
     QStyleOptionButton opt;
     opt.initFrom(this);
     opt.state &= ~(QStyle::State_MouseOver | QStyle::State_Sunken | QStyle::State_Raised);
-    if (State == stHot && underMouse()) opt.state |= QStyle::State_MouseOver;
-    opt.state |= State == stPressed ? QStyle::State_Sunken : QStyle::State_Raised;
+    if (state_ == stHot && underMouse()) opt.state |= QStyle::State_MouseOver;
+    opt.state |= state_ == stPressed ? QStyle::State_Sunken : QStyle::State_Raised;
     style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &opt, &painter, this);
     QStyleOption arrow = opt;
     arrow.rect = rect().adjusted(3, 3, -3, -3);
-    if (State == stPressed) arrow.rect.translate(1, 1);
+    if (state_ == stPressed) arrow.rect.translate(1, 1);
     style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, &painter, this);
 }
 
@@ -122,7 +122,7 @@ void TDownButton::leaveEvent(QEvent* e) {
 
 void TDownButton::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
-        Down = true;
+        down_ = true;
         SetState(stPressed);
     }
     QWidget::mousePressEvent(e);
@@ -133,8 +133,8 @@ void TDownButton::mouseReleaseEvent(QMouseEvent* e) {
         QWidget::mouseReleaseEvent(e);
         return;
     }
-    const bool click = Down && rect().contains(e->position().toPoint());
-    Down = false;
+    const bool click = down_ && rect().contains(e->position().toPoint());
+    down_ = false;
     SetState(stReleased);
     QWidget::mouseReleaseEvent(e);
     if (click && OnClick) OnClick(this);

@@ -16,11 +16,11 @@ public:
 
     explicit TDownButton(QWidget* parent = nullptr);
 
-    int state() const { return State; }
-    bool ctl3D() const { return Ctl3D; }
+    int state() const { return state_; }
+    bool ctl3D() const { return ctl3D_; }
     void setCtl3D(bool v);
     // Draws the style's combo-box arrow button instead of the classic one.
-    bool visualStyles() const { return VisualStyles; }
+    bool visualStyles() const { return visualStyles_; }
     void setVisualStyles(bool v);
 
     // A press and release of the left button inside the button.
@@ -37,10 +37,10 @@ private:
     void SetState(int s);
     void PaintStyled();
 
-    int State = stHot;
-    bool Ctl3D = true;
-    bool VisualStyles = false;
-    bool Down = false; // the left button went down inside and is not up yet
+    int state_ = stHot;
+    bool ctl3D_ = true;
+    bool visualStyles_ = false;
+    bool down_ = false; // the left button went down inside and is not up yet
 };
 
 } // namespace calendar_ui

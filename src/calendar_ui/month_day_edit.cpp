@@ -17,24 +17,24 @@ TMonthDayEdit::TMonthDayEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TMonthDayEdit::setFitText(const QString& text) {
-    FitText = text;
+    fitText_ = text;
     FitFont();
 }
 
 void TMonthDayEdit::FitFont() {
-    if (Fitting || FitText.isEmpty()) return;
-    Fitting = true;
+    if (fitting_ || fitText_.isEmpty()) return;
+    fitting_ = true;
     // One pixel column stays free for the text cursor.
     const int room = width() - 1;
     QFont f = font();
     f.setStretch(QFont::Unstretched);
-    const int need = QFontMetrics(f).horizontalAdvance(FitText);
+    const int need = QFontMetrics(f).horizontalAdvance(fitText_);
     int stretch = QFont::Unstretched;
     if (need > room && room > 0) {
         stretch = std::max(50, 100 * room / need);
         // Stretched glyph advances round on their own; step down until the text fits.
         for (f.setStretch(stretch);
-             stretch > 50 && QFontMetrics(f).horizontalAdvance(FitText) > room;
+             stretch > 50 && QFontMetrics(f).horizontalAdvance(fitText_) > room;
              f.setStretch(--stretch)) {
         }
     }
@@ -44,7 +44,7 @@ void TMonthDayEdit::FitFont() {
         narrowed.setStretch(stretch);
         setFont(narrowed);
     }
-    Fitting = false;
+    fitting_ = false;
 }
 
 void TMonthDayEdit::changeEvent(QEvent* e) {

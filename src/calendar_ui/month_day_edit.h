@@ -15,7 +15,7 @@ public:
 
     // The widest text the field has to show in full ("0000" for a year). When the inherited
     // font is too wide for it, the field narrows its font just enough.
-    const QString& fitText() const { return FitText; }
+    const QString& fitText() const { return fitText_; }
     void setFitText(const QString& text);
 
 protected:
@@ -25,8 +25,8 @@ protected:
 private:
     void FitFont();
 
-    QString FitText;
-    bool Fitting = false;
+    QString fitText_;
+    bool fitting_ = false;
 };
 
 } // namespace calendar_ui

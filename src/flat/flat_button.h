@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flat/flat_utilitys.h"
+#include "gdi/test_access_fwd.h"
 
 #include <QImage>
 #include <QWidget>
@@ -94,11 +95,6 @@ public:
     TRect captionRect() const { return captionRect_; }
     TPoint glyphOrigin() const { return glyphOrigin_; }
 
-    // The timer, the tracked button and the count shared by all flat buttons.
-    static QTimer* HoverTimer();
-    static TFlatButton* TrackedButton();
-    static int ButtonCount();
-
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnMouseEnter;
@@ -129,6 +125,13 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    friend struct ::TestAccess;
+
+    // The timer, the tracked button and the count shared by all flat buttons.
+    static QTimer* HoverTimer();
+    static TFlatButton* TrackedButton();
+    static int ButtonCount();
+
     void ApplyAdvColors();
     TFlatButtonState SettledState() const;
     void PaintFace(TCanvas& c, const TRect& client, TFlatButtonState state);

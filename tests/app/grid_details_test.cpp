@@ -8,6 +8,7 @@
 #include "flat/flat_combo_box.h"
 #include "flat/flat_edit.h"
 #include "gdi/color.h"
+#include "test_access.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -52,25 +53,27 @@ protected:
 
     void Press(const QString& family, const QString& sex = QStringLiteral("男"),
                const QString& length = QStringLiteral("三字")) {
-        form->FlatEdit1->setText(family);
-        form->FlatComboBox1->setText(sex);
-        form->FlatComboBox2->setText(length);
+        TestAccess::flatEdit1(*form)->setText(family);
+        TestAccess::flatComboBox1(*form)->setText(sex);
+        TestAccess::flatComboBox2(*form)->setText(length);
         naming::SetRandSeed(0); // each press as the first of a run
-        QTest::mouseClick(form->FlatButton1, Qt::LeftButton);
+        QTest::mouseClick(TestAccess::flatButton1(*form), Qt::LeftButton);
         ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     }
     // Hovers the cell as the window system would and returns the tooltip that shows.
     QString HoverTip(int row, int column) {
         QToolTip::hideText();
-        QWidget* viewport = form->ListView1->viewport();
+        QWidget* viewport = TestAccess::listView1(*form)->viewport();
         const QPoint at =
-            form->ListView1->visualRect(form->ListView1->model()->index(row, column)).center();
+            TestAccess::listView1(*form)
+                ->visualRect(TestAccess::listView1(*form)->model()->index(row, column))
+                .center();
         QHelpEvent event(QEvent::ToolTip, at, viewport->mapToGlobal(at));
         QApplication::sendEvent(viewport, &event);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
     QString Cell(int row, int column) const {
-        const auto* item = form->ListView1->item(row, column);
+        const auto* item = TestAccess::listView1(*form)->item(row, column);
         return item ? item->text() : QString();
     }
 
@@ -127,7 +130,7 @@ TEST_F(GridDetails, FamilyNamesAreReadAsFamilyNamesOrNotAtAll) {
 
 TEST_F(GridDetails, WhatTheStoreLacksIsLeftOutAndEmptyCellsHaveNoTooltip) {
     Press(QStringLiteral("王"), QStringLiteral("女")); // no pinyin or source column
-    ASSERT_EQ(form->ListView1->rowCount(), 11);
+    ASSERT_EQ(TestAccess::listView1(*form)->rowCount(), 11);
     EXPECT_EQ(Cell(0, 2), QStringLiteral("王18"));
     for (int row = 0; row < 11; ++row)
         for (int column = 0; column < 6; ++column)
@@ -135,7 +138,7 @@ TEST_F(GridDetails, WhatTheStoreLacksIsLeftOutAndEmptyCellsHaveNoTooltip) {
     EXPECT_EQ(HoverTip(0, 2), QStringLiteral("王18"));
 
     Press(QString(), QStringLiteral("女"), QStringLiteral("二字")); // the only name is empty
-    ASSERT_EQ(form->ListView1->rowCount(), 11);
+    ASSERT_EQ(TestAccess::listView1(*form)->rowCount(), 11);
     EXPECT_EQ(form->CellToolTip(3, 3), QString());
     EXPECT_EQ(HoverTip(3, 3), QString());
     Press(QStringLiteral("王"), QStringLiteral("?")); // an empty grid
@@ -146,14 +149,14 @@ TEST_F(GridDetails, CopiesTheSelectedNameOrTheWholeGrid) {
     Press(QStringLiteral("张"));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("before"));
-    form->ListView1->setCurrentCell(2, 3);
+    TestAccess::listView1(*form)->setCurrentCell(2, 3);
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->ListView1->setFocus();
-    QTest::keyClick(form->ListView1, Qt::Key_C, Qt::ControlModifier);
+    TestAccess::listView1(*form)->setFocus();
+    QTest::keyClick(TestAccess::listView1(*form), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), Cell(2, 3));
 
-    form->CopyAllAction->trigger();
+    TestAccess::copyAllAction(*form)->trigger();
     const QStringList lines = clipboard->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 11);
     for (int row = 0; row < 11; ++row) {
@@ -164,14 +167,14 @@ TEST_F(GridDetails, CopiesTheSelectedNameOrTheWholeGrid) {
     }
 
     // The context menu offers both; with nothing selected only the whole grid.
-    form->ListView1->clearSelection();
-    emit form->ListView1->customContextMenuRequested(QPoint(10, 10));
-    ASSERT_TRUE(form->GridMenu->isVisible());
-    EXPECT_EQ(form->GridMenu->actions().value(0)->text(), QStringLiteral("复制"));
-    EXPECT_EQ(form->GridMenu->actions().value(1)->text(), QStringLiteral("复制全部"));
-    EXPECT_FALSE(form->CopyAction->isEnabled());
-    EXPECT_TRUE(form->CopyAllAction->isEnabled());
-    form->GridMenu->close();
+    TestAccess::listView1(*form)->clearSelection();
+    emit TestAccess::listView1(*form)->customContextMenuRequested(QPoint(10, 10));
+    ASSERT_TRUE(TestAccess::gridMenu(*form)->isVisible());
+    EXPECT_EQ(TestAccess::gridMenu(*form)->actions().value(0)->text(), QStringLiteral("复制"));
+    EXPECT_EQ(TestAccess::gridMenu(*form)->actions().value(1)->text(), QStringLiteral("复制全部"));
+    EXPECT_FALSE(TestAccess::copyAction(*form)->isEnabled());
+    EXPECT_TRUE(TestAccess::copyAllAction(*form)->isEnabled());
+    TestAccess::gridMenu(*form)->close();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "temp_store.h"
 
 #include "flat/flat_button.h"
+#include "test_access.h"
 
 #include <QTableWidget>
 #include <QTest>
@@ -29,7 +30,7 @@ protected:
         App()->setErrorReporter([this](const QString& message) { errors << message; });
     }
     void TearDown() override { App()->setErrorReporter(nullptr); }
-    void Press(TForm1& form) { QTest::mouseClick(form.FlatButton1, Qt::LeftButton); }
+    void Press(TForm1& form) { QTest::mouseClick(TestAccess::flatButton1(form), Qt::LeftButton); }
 
     TempDir dir;
     QStringList errors;
@@ -58,12 +59,12 @@ TEST_F(WindowStore, HostileStoreGivesAMessageAndTheRepairedStoreWorks) {
         EXPECT_TRUE(errors[0].contains(QString::fromStdString(c.fault))) << c.fault;
         EXPECT_TRUE(errors[0].contains(QString::fromStdString(path)));
         EXPECT_LT(errors[0].size(), 1000);
-        EXPECT_LE(form.ListView1->rowCount(), 1);
+        EXPECT_LE(TestAccess::listView1(form)->rowCount(), 1);
 
         WriteStore(path, good);
         Press(form);
         EXPECT_EQ(errors.size(), 1) << errors.last().toStdString();
-        EXPECT_EQ(form.ListView1->rowCount(), 11);
+        EXPECT_EQ(TestAccess::listView1(form)->rowCount(), 11);
     }
 }
 
@@ -72,7 +73,7 @@ TEST_F(WindowStore, DISABLED_PressReadsTheStoreBesideTheProgram) {
     TForm1 form([](const QString&) {});
     Press(form);
     EXPECT_EQ(errors, QStringList());
-    EXPECT_EQ(form.ListView1->rowCount(), 11);
+    EXPECT_EQ(TestAccess::listView1(form)->rowCount(), 11);
 }
 
 TEST_F(WindowStore, ProgramFolderWhoseNameIsNotTextFindsItsStore) {

@@ -2,6 +2,7 @@
 
 #include "calendar/date_time.h"
 #include "calendar_ui/chn_calendar.h"
+#include "test_access.h"
 
 #include <QTest>
 
@@ -39,7 +40,7 @@ inline std::unique_ptr<TChnCalendar> ShownCalendar() {
 }
 
 inline QPoint CellCenter(const TChnCalendar& cal, int c, int r) {
-    return cal.DayGrid->CellRect(c, r).ToQRect().center();
+    return TestAccess::dayGrid(cal)->CellRect(c, r).ToQRect().center();
 }
 
 // Grid position of cell k (1..42).

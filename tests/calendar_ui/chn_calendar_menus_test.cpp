@@ -1,6 +1,7 @@
 #include "calendar_test_support.h"
 
 #include "calendar/chn_cal.h"
+#include "test_access.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +31,7 @@ protected:
 };
 
 TEST_F(ChnCalendarMenusTest, MonthMenuItems) {
-    const QList<QAction*> items = cal->MonthMenu->actions();
+    const QList<QAction*> items = TestAccess::monthMenu(*cal)->actions();
     ASSERT_EQ(items.size(), 14);
     EXPECT_EQ(items[0]->objectName(), "MenuMonth_ToDay");
     EXPECT_EQ(items[0]->text(), "今日");
@@ -48,7 +49,7 @@ TEST_F(ChnCalendarMenusTest, MonthMenuItems) {
 }
 
 TEST_F(ChnCalendarMenusTest, YearMenuItems) {
-    const QList<QAction*> items = cal->YearMenu->actions();
+    const QList<QAction*> items = TestAccess::yearMenu(*cal)->actions();
     ASSERT_EQ(items.size(), 24);
     EXPECT_EQ(items[0]->objectName(), "MenuYear_ToDay");
     EXPECT_TRUE(items[0]->font().bold());
@@ -82,62 +83,65 @@ TEST_F(ChnCalendarMenusTest, YearMenuItems) {
 
 TEST_F(ChnCalendarMenusTest, ChoosingAMonthKeepsYearAndDayWherePossible) {
     cal->setDateTime(DateOf(2005, 1, 31));
-    Item(cal->MonthMenu, "MenuMonth_2")->trigger(); // March
+    Item(TestAccess::monthMenu(*cal), "MenuMonth_2")->trigger(); // March
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 3, 31}));
-    Item(cal->MonthMenu, "MenuMonth_3")->trigger(); // April
+    Item(TestAccess::monthMenu(*cal), "MenuMonth_3")->trigger(); // April
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 4, 30}));
-    EXPECT_EQ(cal->MonthSpin->position(), 4);
-    EXPECT_EQ(cal->MonthLabel->caption(), "4");
+    EXPECT_EQ(TestAccess::monthSpin(*cal)->position(), 4);
+    EXPECT_EQ(TestAccess::monthLabel(*cal)->caption(), "4");
 }
 
 TEST_F(ChnCalendarMenusTest, ChoosingAYear) {
     cal->setDateTime(DateOf(2004, 2, 29));
-    QMenu* decade = Submenu(cal->YearMenu, "MenuYear_1900");
+    QMenu* decade = Submenu(TestAccess::yearMenu(*cal), "MenuYear_1900");
     ASSERT_NE(decade, nullptr);
     decade->actions().front()->trigger();
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{1900, 2, 28}));
 
-    QMenu* century = Submenu(Submenu(cal->YearMenu, "MenuYear_History"), "MenuYear_History_10");
+    QMenu* century =
+        Submenu(Submenu(TestAccess::yearMenu(*cal), "MenuYear_History"), "MenuYear_History_10");
     ASSERT_NE(century, nullptr);
     century->actions().front()->trigger();
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{10, 2, 28}));
-    EXPECT_EQ(cal->YearLabel->caption(), "10");
+    EXPECT_EQ(TestAccess::yearLabel(*cal)->caption(), "10");
     calendar::TChnCal record;
     record.Update(DateOf(10, 2, 28));
     ASSERT_FALSE(record.Era.empty());
-    EXPECT_TRUE(cal->InfoLabel->caption().startsWith(QString::fromStdString(record.Era) + " 农历"));
+    EXPECT_TRUE(TestAccess::infoLabel(*cal)->caption().startsWith(
+        QString::fromStdString(record.Era) + " 农历"));
 }
 
 TEST_F(ChnCalendarMenusTest, TodayItemsAndLinkSetNowWithTheTime) {
-    std::vector<QAction*> todays = {Item(cal->MonthMenu, "MenuMonth_ToDay"),
-                                    Item(cal->YearMenu, "MenuYear_ToDay")};
+    std::vector<QAction*> todays = {Item(TestAccess::monthMenu(*cal), "MenuMonth_ToDay"),
+                                    Item(TestAccess::yearMenu(*cal), "MenuYear_ToDay")};
     for (QAction* a : todays) {
         cal->setDateTime(DateOf(1999, 9, 9));
         a->trigger();
         EXPECT_LT(std::abs(cal->dateTime() - calendar::Now()), 1.0 / 24 / 60);
     }
     cal->setDateTime(DateOf(1999, 9, 9));
-    QTest::mouseClick(cal->TodayLabel, Qt::LeftButton);
+    QTest::mouseClick(TestAccess::todayLabel(*cal), Qt::LeftButton);
     EXPECT_LT(std::abs(cal->dateTime() - calendar::Now()), 1.0 / 24 / 60);
 }
 
 TEST_F(ChnCalendarMenusTest, TitleLabels) {
     cal->setDateTime(DateOf(2005, 1, 1));
-    const int right = cal->MonthLabel->geometry().right();
+    const int right = TestAccess::monthLabel(*cal)->geometry().right();
     cal->setDateTime(DateOf(2005, 12, 1));
-    EXPECT_EQ(cal->MonthLabel->geometry().right(), right);
-    EXPECT_LT(cal->MonthLabel->x(), 34);
-    EXPECT_TRUE(cal->TodayLabel->font().underline());
-    EXPECT_EQ(cal->MonthLabel->PopupMenu, cal->MonthMenu);
-    EXPECT_EQ(cal->YearUnitLabel->PopupMenu, cal->YearMenu);
-    EXPECT_EQ(cal->TodayLabel->PopupMenu, nullptr);
+    EXPECT_EQ(TestAccess::monthLabel(*cal)->geometry().right(), right);
+    EXPECT_LT(TestAccess::monthLabel(*cal)->x(), 34);
+    EXPECT_TRUE(TestAccess::todayLabel(*cal)->font().underline());
+    EXPECT_EQ(TestAccess::monthLabel(*cal)->PopupMenu, TestAccess::monthMenu(*cal));
+    EXPECT_EQ(TestAccess::yearUnitLabel(*cal)->PopupMenu, TestAccess::yearMenu(*cal));
+    EXPECT_EQ(TestAccess::todayLabel(*cal)->PopupMenu, nullptr);
 
     EXPECT_EQ(cal->colorTitleYear(), 0xFF0000);
     cal->setColorTitleYear(0x00FF00);
-    EXPECT_EQ(cal->YearLabel->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(TestAccess::yearLabel(*cal)->palette().color(QPalette::WindowText),
+              QColor(0, 255, 0));
 
     // The link's underline lies inside the label.
-    const QImage link = cal->TodayLabel->grab().toImage();
+    const QImage link = TestAccess::todayLabel(*cal)->grab().toImage();
     int underline = 0;
     for (int x = 0; x < link.width(); ++x)
         underline += QColor(link.pixel(x, link.height() - 1)) == QColor(0, 0, 255);
@@ -145,28 +149,28 @@ TEST_F(ChnCalendarMenusTest, TitleLabels) {
 }
 
 TEST_F(ChnCalendarMenusTest, LabelsAndGridOpenTheirMenus) {
-    QTest::mouseClick(cal->MonthUnitLabel, Qt::LeftButton);
-    EXPECT_TRUE(cal->MonthMenu->isVisible());
-    cal->MonthMenu->hide();
-    QTest::mouseClick(cal->YearLabel, Qt::LeftButton);
-    EXPECT_TRUE(cal->YearMenu->isVisible());
-    cal->YearMenu->hide();
+    QTest::mouseClick(TestAccess::monthUnitLabel(*cal), Qt::LeftButton);
+    EXPECT_TRUE(TestAccess::monthMenu(*cal)->isVisible());
+    TestAccess::monthMenu(*cal)->hide();
+    QTest::mouseClick(TestAccess::yearLabel(*cal), Qt::LeftButton);
+    EXPECT_TRUE(TestAccess::yearMenu(*cal)->isVisible());
+    TestAccess::yearMenu(*cal)->hide();
 
     QContextMenuEvent right(QContextMenuEvent::Mouse, {5, 5},
-                            cal->MonthLabel->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(cal->MonthLabel, &right);
-    EXPECT_TRUE(cal->MonthMenu->isVisible());
-    cal->MonthMenu->hide();
+                            TestAccess::monthLabel(*cal)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(TestAccess::monthLabel(*cal), &right);
+    EXPECT_TRUE(TestAccess::monthMenu(*cal)->isVisible());
+    TestAccess::monthMenu(*cal)->hide();
 
     // Without the title the grid covers the labels and offers the year menu itself.
     QContextMenuEvent onGrid(QContextMenuEvent::Mouse, {50, 50},
-                             cal->DayGrid->mapToGlobal(QPoint(50, 50)));
-    QApplication::sendEvent(cal->DayGrid, &onGrid);
-    EXPECT_FALSE(cal->YearMenu->isVisible());
+                             TestAccess::dayGrid(*cal)->mapToGlobal(QPoint(50, 50)));
+    QApplication::sendEvent(TestAccess::dayGrid(*cal), &onGrid);
+    EXPECT_FALSE(TestAccess::yearMenu(*cal)->isVisible());
     cal->setShowTitle(false);
-    QApplication::sendEvent(cal->DayGrid, &onGrid);
-    EXPECT_TRUE(cal->YearMenu->isVisible());
-    cal->YearMenu->hide();
+    QApplication::sendEvent(TestAccess::dayGrid(*cal), &onGrid);
+    EXPECT_TRUE(TestAccess::yearMenu(*cal)->isVisible());
+    TestAccess::yearMenu(*cal)->hide();
 }
 
 TEST_F(ChnCalendarMenusTest, SpinnerButtonsStepTheMonthAndTheYear) {
@@ -177,11 +181,11 @@ TEST_F(ChnCalendarMenusTest, SpinnerButtonsStepTheMonthAndTheYear) {
         const QPoint at(spin->width() / 2, upper ? 2 : spin->height() - 3);
         QTest::mouseClick(spin, Qt::LeftButton, {}, at);
     };
-    click(cal->MonthSpin, true);
+    click(TestAccess::monthSpin(*cal), true);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 1, 31}));
-    click(cal->MonthSpin, true);
+    click(TestAccess::monthSpin(*cal), true);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 2, 28}));
-    click(cal->YearSpin, false);
+    click(TestAccess::yearSpin(*cal), false);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 2, 28}));
     EXPECT_EQ(changes, 3);
 }

@@ -1,4 +1,5 @@
 #include "calendar_test_support.h"
+#include "test_access.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -33,7 +34,9 @@ protected:
         cal = ShownCalendar();
         cal->setDateTime(DateOf(2024, 2, 10));
     }
-    QImage Grid() { return cal->DayGrid->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage Grid() {
+        return TestAccess::dayGrid(*cal)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
     std::unique_ptr<TChnCalendar> cal;
 };
 
@@ -115,12 +118,12 @@ TEST_F(ChnCalendarPixelsTest, StretchedPictureKeepsItsAspect) {
 
 TEST_F(ChnCalendarPixelsTest, HeaderRuleAndWeekNumberColumn) {
     const QImage grid = Grid();
-    const int ruleY = cal->DayGrid->rowHeight(0) - 4;
+    const int ruleY = TestAccess::dayGrid(*cal)->rowHeight(0) - 4;
     for (int x = 0; x < grid.width(); ++x)
         ASSERT_EQ(At(grid, x, ruleY), 0xC5C5C5) << x;
     EXPECT_NE(At(grid, 20, ruleY + 1), 0xC5C5C5);
     // Without week numbers column 0 shows just the back image.
-    for (int y = cal->DayGrid->rowHeight(0); y < grid.height(); ++y)
+    for (int y = TestAccess::dayGrid(*cal)->rowHeight(0); y < grid.height(); ++y)
         for (int x = 0; x < 6; ++x)
             ASSERT_EQ(At(grid, x, y), At(cal->backBitmap(), x + 8, y + 40)) << x << "," << y;
 
@@ -131,7 +134,8 @@ TEST_F(ChnCalendarPixelsTest, HeaderRuleAndWeekNumberColumn) {
 }
 
 TEST_F(ChnCalendarPixelsTest, SelectedCellGradientAndFrame) {
-    const gdi::TRect r = cal->DayGrid->CellRect(cal->DayGrid->col(), cal->DayGrid->row());
+    const gdi::TRect r = TestAccess::dayGrid(*cal)->CellRect(TestAccess::dayGrid(*cal)->col(),
+                                                             TestAccess::dayGrid(*cal)->row());
     const QImage grid = Grid();
     const TColor frame = cal->colorSelectedFrame();
     EXPECT_EQ(At(grid, r.Left, r.Top), frame);
@@ -152,9 +156,10 @@ TEST_F(ChnCalendarPixelsTest, SelectedCellGradientAndFrame) {
 }
 
 TEST_F(ChnCalendarPixelsTest, HiddenSelectionAndSuppressedSecondLine) {
-    const gdi::TRect r = cal->DayGrid->CellRect(cal->DayGrid->col(), cal->DayGrid->row());
+    const gdi::TRect r = TestAccess::dayGrid(*cal)->CellRect(TestAccess::dayGrid(*cal)->col(),
+                                                             TestAccess::dayGrid(*cal)->row());
     cal->setHideSelection(true);
-    ASSERT_FALSE(cal->DayGrid->hasFocus());
+    ASSERT_FALSE(TestAccess::dayGrid(*cal)->hasFocus());
     QImage grid = Grid();
     EXPECT_EQ(At(grid, r.Left, r.Top), At(cal->backBitmap(), r.Left + 8, r.Top + 40));
     EXPECT_EQ(At(grid, r.Left + 1, r.Top + 1), At(cal->backBitmap(), r.Left + 9, r.Top + 41));
@@ -179,14 +184,14 @@ TEST_F(ChnCalendarPixelsTest, HiddenSelectionAndSuppressedSecondLine) {
 TEST_F(ChnCalendarPixelsTest, NarrowColumnsGetOneCharacterCaptions) {
     // Ink of the Monday caption in the header, left of the rule.
     const auto captionWidth = [&] {
-        const gdi::TRect r = cal->DayGrid->CellRect(2, 0);
+        const gdi::TRect r = TestAccess::dayGrid(*cal)->CellRect(2, 0);
         return BoxOf(Grid().copy(r.Left, r.Top, r.Width(), r.Height() - 4), cal->colorTitleWeek())
             .width();
     };
-    ASSERT_EQ(cal->DayGrid->colWidth(2), 40);
+    ASSERT_EQ(TestAccess::dayGrid(*cal)->colWidth(2), 40);
     const int longWidth = captionWidth();
     cal->resize(294, 253); // columns of 38 pixels
-    ASSERT_EQ(cal->DayGrid->colWidth(2), 38);
+    ASSERT_EQ(TestAccess::dayGrid(*cal)->colWidth(2), 38);
     const int shortWidth = captionWidth();
     EXPECT_GT(shortWidth, 0);
     EXPECT_GT(longWidth, 2 * shortWidth);
@@ -194,7 +199,7 @@ TEST_F(ChnCalendarPixelsTest, NarrowColumnsGetOneCharacterCaptions) {
 
 TEST_F(ChnCalendarPixelsTest, DateCellHandlerCanReplaceTheText) {
     const int k = 5; // 1 February 2024, a Thursday
-    const gdi::TRect r = cal->DayGrid->CellRect(ColOf(k), RowOf(k));
+    const gdi::TRect r = TestAccess::dayGrid(*cal)->CellRect(ColOf(k), RowOf(k));
     const auto topHalfInk = [&](const QImage& g) {
         return BoxOf(g.copy(r.Left, r.Top, r.Width(), r.Height() / 2), cal->colorDate());
     };
@@ -227,12 +232,14 @@ TEST_F(ChnCalendarPixelsTest, HeavyFaceForTheTitleYearAndTheBackNumerals) {
     // The title's four-digit year of that face just fills the room before "年".
     for (int y = 1000; y <= 2100; ++y) {
         cal->setDateTime(DateOf(y, 2, 10));
-        const int gap = cal->YearUnitLabel->x() - cal->YearLabel->geometry().right() - 1;
+        const int gap = TestAccess::yearUnitLabel(*cal)->x() -
+                        TestAccess::yearLabel(*cal)->geometry().right() - 1;
         EXPECT_GE(gap, 0) << y;
         EXPECT_LE(gap, 10) << y;
         if (gap < 0 || gap > 10) break;
     }
-    const QImage year = cal->YearLabel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage year =
+        TestAccess::yearLabel(*cal)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(InkShare(year, cal->colorTitleYear()), 0.3); // a regular face: under 0.2
 }
 

@@ -1,6 +1,7 @@
 #include "calendar_test_support.h"
 
 #include "calendar/chn_cal.h"
+#include "test_access.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -45,14 +46,14 @@ protected:
     }
 
     void Press(int c, int r) {
-        QTest::mousePress(cal->DayGrid, Qt::LeftButton, {}, CellCenter(*cal, c, r));
+        QTest::mousePress(TestAccess::dayGrid(*cal), Qt::LeftButton, {}, CellCenter(*cal, c, r));
     }
     void Release(int c, int r) {
-        QTest::mouseRelease(cal->DayGrid, Qt::LeftButton, {}, CellCenter(*cal, c, r));
+        QTest::mouseRelease(TestAccess::dayGrid(*cal), Qt::LeftButton, {}, CellCenter(*cal, c, r));
     }
     void Leave() {
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(cal->DayGrid, &leave);
+        QApplication::sendEvent(TestAccess::dayGrid(*cal), &leave);
     }
 
     std::unique_ptr<TChnCalendar> cal;
@@ -63,7 +64,7 @@ TEST_F(ChnCalendarTest, WindowCreationShowsTodayWithTheTitle) {
     EXPECT_TRUE(cal->windowCreated());
     EXPECT_TRUE(cal->showTitle());
     EXPECT_LT(std::abs(cal->dateTime() - calendar::Now()), 1.0 / 24 / 60);
-    EXPECT_TRUE(cal->YearSpin->isVisible());
+    EXPECT_TRUE(TestAccess::yearSpin(*cal)->isVisible());
     // The first showing replaces a date set before the window existed.
     TChnCalendar fresh;
     fresh.setDateTime(DateOf(2004, 5, 5));
@@ -83,8 +84,8 @@ TEST_F(ChnCalendarTest, SetterIgnoresTheSameValueAndYearsOutOfRange) {
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 10}));
     cal->setDateTime(DateOf(2100, 12, 31));
     EXPECT_EQ(events, (std::vector<std::string>{"change"}));
-    EXPECT_EQ(cal->YearSpin->position(), 2100);
-    EXPECT_EQ(cal->MonthSpin->position(), 12);
+    EXPECT_EQ(TestAccess::yearSpin(*cal)->position(), 2100);
+    EXPECT_EQ(TestAccess::monthSpin(*cal)->position(), 12);
 }
 
 TEST_F(ChnCalendarTest, FillsTheMonthIntoItsCells) {
@@ -97,8 +98,8 @@ TEST_F(ChnCalendarTest, FillsTheMonthIntoItsCells) {
         EXPECT_TRUE(cal->cell(k).Valid) << k;
     EXPECT_EQ(cal->cell(1).DayText, "1");
     EXPECT_EQ(cal->cell(28).Day, 28);
-    EXPECT_EQ(cal->DayGrid->col(), ColOf(14));
-    EXPECT_EQ(cal->DayGrid->row(), RowOf(14));
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->col(), ColOf(14));
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->row(), RowOf(14));
 
     Show(2004, 5, 1); // begins on a Saturday
     EXPECT_FALSE(cal->cell(6).Valid);
@@ -196,40 +197,41 @@ TEST_F(ChnCalendarTest, ColourChangeRefillsWithoutMovingOrReporting) {
     EXPECT_EQ(cal->cell(41).DayText, yearName);
     EXPECT_EQ(cal->cell(CellOfDay(1)).CnColor, 0x00AA00);
     EXPECT_EQ(cal->cell(CellOfDay(6)).DateColor, 0x222222);
-    EXPECT_EQ(cal->DayGrid->col(), ColOf(CellOfDay(1)));
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->col(), ColOf(CellOfDay(1)));
 }
 
 TEST_F(ChnCalendarTest, InfoLineGregorianFrom1949) {
     Show(1949, 1, 1);
-    EXPECT_TRUE(cal->InfoLabel->caption().startsWith("1949-01-01 农历"))
-        << cal->InfoLabel->caption().toStdString();
-    EXPECT_EQ(cal->InfoLabel->caption(), "1949-01-01 农历" + cal->cnDate());
+    EXPECT_TRUE(TestAccess::infoLabel(*cal)->caption().startsWith("1949-01-01 农历"))
+        << TestAccess::infoLabel(*cal)->caption().toStdString();
+    EXPECT_EQ(TestAccess::infoLabel(*cal)->caption(), "1949-01-01 农历" + cal->cnDate());
     Show(1948, 12, 31);
     calendar::TChnCal record;
     record.Update(DateOf(1948, 12, 31));
     ASSERT_FALSE(record.Era.empty());
-    EXPECT_EQ(cal->InfoLabel->caption(),
+    EXPECT_EQ(TestAccess::infoLabel(*cal)->caption(),
               QString::fromStdString(record.Era) + " 农历" + cal->cnDate());
-    EXPECT_EQ(cal->YearLabel->caption(), "1948");
-    EXPECT_EQ(cal->MonthLabel->caption(), "12");
+    EXPECT_EQ(TestAccess::yearLabel(*cal)->caption(), "1948");
+    EXPECT_EQ(TestAccess::monthLabel(*cal)->caption(), "12");
 }
 
 TEST_F(ChnCalendarTest, EraInfoLineStaysWholeInsideTheCalendar) {
-    const QFontMetrics fm(cal->InfoLabel->font());
+    const QFontMetrics fm(TestAccess::infoLabel(*cal)->font());
     // "[period]title name era年 农历…" without the name between the first two blanks.
     const auto withoutRuler = [](const QString& line) {
         const QStringList f = line.split(u' ');
         return f.size() < 4 ? QString() : f[0] + u' ' + f.mid(2).join(u' ');
     };
-    const int room = cal->width() - 4 - cal->InfoLabel->x();
+    const int room = cal->width() - 4 - TestAccess::infoLabel(*cal)->x();
     int shortened = 0;
     for (int y = 1; y <= 1948; ++y)
         for (int m : {1, 7}) {
             Show(y, m, 21);
-            const QString full = cal->InfoLabel->caption();
-            const QString shown = cal->InfoLabel->text();
-            ASSERT_LE(cal->InfoLabel->geometry().right(), cal->width() - 4) << y << " " << m;
-            EXPECT_EQ(cal->InfoLabel->width(), fm.horizontalAdvance(shown));
+            const QString full = TestAccess::infoLabel(*cal)->caption();
+            const QString shown = TestAccess::infoLabel(*cal)->text();
+            ASSERT_LE(TestAccess::infoLabel(*cal)->geometry().right(), cal->width() - 4)
+                << y << " " << m;
+            EXPECT_EQ(TestAccess::infoLabel(*cal)->width(), fm.horizontalAdvance(shown));
             if (shown == full) continue;
             // Too wide as it is: the ruler's name (between the first two blanks) goes.
             ++shortened;
@@ -241,71 +243,71 @@ TEST_F(ChnCalendarTest, EraInfoLineStaysWholeInsideTheCalendar) {
     // Narrower still, the end gives way, whole characters at a time.
     cal->resize(150, 253);
     Show(1312, 6, 1);
-    const QString shown = cal->InfoLabel->text();
-    EXPECT_LE(cal->InfoLabel->geometry().right(), 146);
+    const QString shown = TestAccess::infoLabel(*cal)->text();
+    EXPECT_LE(TestAccess::infoLabel(*cal)->geometry().right(), 146);
     ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("[元]仁宗 皇庆"))) << shown.toStdString();
-    EXPECT_TRUE(withoutRuler(cal->InfoLabel->caption()).startsWith(shown.chopped(1)))
+    EXPECT_TRUE(withoutRuler(TestAccess::infoLabel(*cal)->caption()).startsWith(shown.chopped(1)))
         << shown.toStdString();
 }
 
 TEST_F(ChnCalendarTest, MonthSpinnerSteps) {
     Show(2004, 12, 15);
-    cal->MonthSpin->Step(btNext);
+    TestAccess::monthSpin(*cal)->Step(btNext);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 1, 15}));
-    EXPECT_EQ(cal->MonthSpin->position(), 1);
-    EXPECT_EQ(cal->YearSpin->position(), 2005);
-    cal->MonthSpin->Step(btPrev);
+    EXPECT_EQ(TestAccess::monthSpin(*cal)->position(), 1);
+    EXPECT_EQ(TestAccess::yearSpin(*cal)->position(), 2005);
+    TestAccess::monthSpin(*cal)->Step(btPrev);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 12, 15}));
-    EXPECT_EQ(cal->MonthSpin->position(), 12);
+    EXPECT_EQ(TestAccess::monthSpin(*cal)->position(), 12);
     EXPECT_EQ(events, (std::vector<std::string>{"change", "change"}));
 
     Show(2005, 1, 31);
-    cal->MonthSpin->Step(btNext);
+    TestAccess::monthSpin(*cal)->Step(btNext);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2005, 2, 28}));
     Show(2004, 1, 31);
-    cal->MonthSpin->Step(btNext);
+    TestAccess::monthSpin(*cal)->Step(btNext);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 2, 29}));
     // Stepping keeps no time of day.
     cal->setDateTime(DateOf(2004, 3, 31) + 0.75);
-    cal->MonthSpin->Step(btNext);
+    TestAccess::monthSpin(*cal)->Step(btNext);
     EXPECT_EQ(cal->dateTime(), DateOf(2004, 4, 30));
 }
 
 TEST_F(ChnCalendarTest, SteppingPastTheRangeKeepsDateAndSpinners) {
     Show(2100, 12, 5);
-    cal->MonthSpin->Step(btNext);
+    TestAccess::monthSpin(*cal)->Step(btNext);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2100, 12, 5}));
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(cal->MonthSpin->position(), 12);
-    EXPECT_EQ(cal->YearSpin->position(), 2100);
+    EXPECT_EQ(TestAccess::monthSpin(*cal)->position(), 12);
+    EXPECT_EQ(TestAccess::yearSpin(*cal)->position(), 2100);
     // The next step back goes to November 2100, not to a month of 2099.
-    cal->MonthSpin->Step(btPrev);
+    TestAccess::monthSpin(*cal)->Step(btPrev);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2100, 11, 5}));
 
     Show(1, 1, 20);
-    cal->MonthSpin->Step(btPrev);
+    TestAccess::monthSpin(*cal)->Step(btPrev);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{1, 1, 20}));
-    EXPECT_EQ(cal->MonthSpin->position(), 1);
-    EXPECT_EQ(cal->YearSpin->position(), 1);
+    EXPECT_EQ(TestAccess::monthSpin(*cal)->position(), 1);
+    EXPECT_EQ(TestAccess::yearSpin(*cal)->position(), 1);
 }
 
 TEST_F(ChnCalendarTest, YearSpinnerSteps) {
     Show(2004, 2, 29);
-    cal->YearSpin->Step(btPrev);
+    TestAccess::yearSpin(*cal)->Step(btPrev);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2003, 2, 28}));
-    cal->YearSpin->Step(btNext);
+    TestAccess::yearSpin(*cal)->Step(btNext);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2004, 2, 28}));
     Show(2100, 6, 1);
-    cal->YearSpin->Step(btNext); // at the top of the range: no step at all
+    TestAccess::yearSpin(*cal)->Step(btNext); // at the top of the range: no step at all
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(cal->YearSpin->position(), 2100);
+    EXPECT_EQ(TestAccess::yearSpin(*cal)->position(), 2100);
 }
 
 TEST_F(ChnCalendarTest, ClicksOutsideDayCellsDoNothing) {
     Show(2009, 2, 14);
     const TDateTime before = cal->dateTime();
-    const int col = cal->DayGrid->col(), row = cal->DayGrid->row();
+    const int col = TestAccess::dayGrid(*cal)->col(), row = TestAccess::dayGrid(*cal)->row();
     const int emptyCell = 30;
     for (auto [c, r] : {std::pair{ColOf(emptyCell), RowOf(emptyCell)},
                         {3, 0},
@@ -316,8 +318,8 @@ TEST_F(ChnCalendarTest, ClicksOutsideDayCellsDoNothing) {
         Release(c, r);
     }
     EXPECT_EQ(cal->dateTime(), before);
-    EXPECT_EQ(cal->DayGrid->col(), col);
-    EXPECT_EQ(cal->DayGrid->row(), row);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->col(), col);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->row(), row);
     EXPECT_TRUE(events.empty());
 }
 
@@ -348,9 +350,9 @@ TEST_F(ChnCalendarTest, DoubleClickLeavesTheCurrentCell) {
     Show(2024, 2, 10);
     const int k = CellOfDay(20);
     const QPoint at = CellCenter(*cal, ColOf(k), RowOf(k));
-    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, cal->DayGrid->mapToGlobal(at), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(cal->DayGrid, &dbl);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, TestAccess::dayGrid(*cal)->mapToGlobal(at),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(TestAccess::dayGrid(*cal), &dbl);
     Release(ColOf(k), RowOf(k));
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 10}));
     EXPECT_TRUE(cal->mousePressed());
@@ -364,13 +366,13 @@ TEST_F(ChnCalendarTest, DateClickOnlyAfterAPressInsideTheCalendar) {
     EXPECT_EQ(events, (std::vector<std::string>{"change"})); // the first press sets the flag
     EXPECT_TRUE(cal->mousePressed());
     events.clear();
-    QTest::keyClick(cal->DayGrid, Qt::Key_Right);
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Right);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 13}));
     EXPECT_EQ(events, (std::vector<std::string>{"change", "click"}));
     Leave();
     EXPECT_FALSE(cal->mousePressed());
     events.clear();
-    QTest::keyClick(cal->DayGrid, Qt::Key_Right);
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Right);
     EXPECT_EQ(events, (std::vector<std::string>{"change"}));
 }
 
@@ -378,14 +380,15 @@ TEST_F(ChnCalendarTest, DraggingSelectsEachDayPassed) {
     Show(2024, 2, 10);
     const int a = CellOfDay(5), b = CellOfDay(6), c = CellOfDay(7);
     Press(ColOf(a), RowOf(a));
-    QTest::mouseMove(cal->DayGrid, CellCenter(*cal, ColOf(b), RowOf(b)));
+    QTest::mouseMove(TestAccess::dayGrid(*cal), CellCenter(*cal, ColOf(b), RowOf(b)));
     // QTest's move carries no button state; send a drag move directly.
     for (int k : {b, c}) {
-        QMouseEvent move(QEvent::MouseMove, CellCenter(*cal, ColOf(k), RowOf(k)),
-                         cal->DayGrid->mapToGlobal(CellCenter(*cal, ColOf(k), RowOf(k))),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(cal->DayGrid, &move);
-        EXPECT_EQ(cal->DayGrid->col(), ColOf(k));
+        QMouseEvent move(
+            QEvent::MouseMove, CellCenter(*cal, ColOf(k), RowOf(k)),
+            TestAccess::dayGrid(*cal)->mapToGlobal(CellCenter(*cal, ColOf(k), RowOf(k))),
+            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(TestAccess::dayGrid(*cal), &move);
+        EXPECT_EQ(TestAccess::dayGrid(*cal)->col(), ColOf(k));
     }
     Release(ColOf(c), RowOf(c));
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2024, 2, 7}));
@@ -395,62 +398,62 @@ TEST_F(ChnCalendarTest, DraggingSelectsEachDayPassed) {
 
 TEST_F(ChnCalendarTest, KeysAndWheelStayInsideTheMonth) {
     Show(2009, 2, 1); // Sunday in column 1
-    QTest::keyClick(cal->DayGrid, Qt::Key_Left);
-    QTest::keyClick(cal->DayGrid, Qt::Key_Up);
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Left);
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Up);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 1}));
-    QTest::keyClick(cal->DayGrid, Qt::Key_Down);
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Down);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 8}));
     Show(2009, 2, 28);
-    QTest::keyClick(cal->DayGrid, Qt::Key_Right); // column 8, the filler
-    QTest::keyClick(cal->DayGrid, Qt::Key_Down);  // an empty cell
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Right); // column 8, the filler
+    QTest::keyClick(TestAccess::dayGrid(*cal), Qt::Key_Down);  // an empty cell
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 28}));
 
     const QPoint at = CellCenter(*cal, 3, 2);
-    QWheelEvent down(at, cal->DayGrid->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                     Qt::NoScrollPhase, false);
-    QWheelEvent up(at, cal->DayGrid->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
-                   Qt::NoScrollPhase, false);
-    QApplication::sendEvent(cal->DayGrid, &up);
+    QWheelEvent down(at, TestAccess::dayGrid(*cal)->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent up(at, TestAccess::dayGrid(*cal)->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(TestAccess::dayGrid(*cal), &up);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 21}));
-    QApplication::sendEvent(cal->DayGrid, &down);
+    QApplication::sendEvent(TestAccess::dayGrid(*cal), &down);
     EXPECT_EQ(YmdOf(cal->dateTime()), (Ymd{2009, 2, 28}));
 }
 
 TEST_F(ChnCalendarTest, CellSizesAtThePopupSize) {
     ASSERT_EQ(cal->size(), QSize(313, 253));
-    EXPECT_EQ(cal->DayGrid->geometry(), QRect(8, 40, 298, 186));
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->geometry(), QRect(8, 40, 298, 186));
     for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(cal->DayGrid->rowHeight(r), 27);
-    EXPECT_EQ(cal->DayGrid->rowHeight(0), 18);
-    EXPECT_EQ(cal->DayGrid->rowHeight(6), 33);
-    EXPECT_EQ(cal->DayGrid->colWidth(0), 6);
+        EXPECT_EQ(TestAccess::dayGrid(*cal)->rowHeight(r), 27);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->rowHeight(0), 18);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->rowHeight(6), 33);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(0), 6);
     for (int c = 1; c <= 7; ++c)
-        EXPECT_EQ(cal->DayGrid->colWidth(c), 40);
-    EXPECT_EQ(cal->DayGrid->colWidth(8), 12);
+        EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(c), 40);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(8), 12);
 
     // Week numbers widen column 0 alone; the next layout spreads the rest.
     cal->setShowWeekNum(true);
-    EXPECT_EQ(cal->DayGrid->colWidth(0), 18);
-    EXPECT_EQ(cal->DayGrid->colWidth(1), 40);
-    EXPECT_EQ(cal->DayGrid->colWidth(8), 12);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(0), 18);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(1), 40);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(8), 12);
     cal->setShowTitle(true);
-    EXPECT_EQ(cal->DayGrid->colWidth(1), 39);
-    EXPECT_EQ(cal->DayGrid->colWidth(8), 7);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(1), 39);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->colWidth(8), 7);
 
     TChnCalendar early; // week numbers on before the window exists
     early.setShowWeekNum(true);
     early.setAttribute(Qt::WA_DontShowOnScreen);
     early.show();
-    EXPECT_EQ(early.DayGrid->colWidth(0), 18);
-    EXPECT_EQ(early.DayGrid->colWidth(1), 39);
+    EXPECT_EQ(TestAccess::dayGrid(early)->colWidth(0), 18);
+    EXPECT_EQ(TestAccess::dayGrid(early)->colWidth(1), 39);
 
     cal->setShowTitle(false);
-    EXPECT_EQ(cal->DayGrid->geometry(), QRect(2, 2, 309, 249));
-    EXPECT_FALSE(cal->MonthSpin->isVisible());
-    EXPECT_EQ(cal->DayGrid->PopupMenu, cal->YearMenu);
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->geometry(), QRect(2, 2, 309, 249));
+    EXPECT_FALSE(TestAccess::monthSpin(*cal)->isVisible());
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->PopupMenu, TestAccess::yearMenu(*cal));
     cal->resize(400, 300);
     EXPECT_EQ(cal->backBitmap().size(), QSize(400, 300));
-    EXPECT_EQ(cal->DayGrid->geometry(), QRect(2, 2, 396, 296));
+    EXPECT_EQ(TestAccess::dayGrid(*cal)->geometry(), QRect(2, 2, 396, 296));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "gdi/color.h"
 #include "gdi/fonts.h"
+#include "test_access.h"
 
 #include <QImage>
 #include <QStyle>
@@ -38,7 +39,7 @@ protected:
     }
     QImage Picker() { return p->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QImage Button() {
-        return p->DownButton->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return TestAccess::downButton(*p)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     PickerHost host;
@@ -47,29 +48,30 @@ protected:
 };
 
 TEST_F(PickerPixelsTest, LayoutOfFieldsAndButton) {
-    EXPECT_EQ(p->YearEdit->geometry(), QRect(3, 4, 25, 13));
-    EXPECT_EQ(p->MonthEdit->geometry(), QRect(31, 4, 13, 13));
-    EXPECT_EQ(p->DayEdit->geometry(), QRect(47, 4, 13, 13));
+    EXPECT_EQ(TestAccess::yearEdit(*p)->geometry(), QRect(3, 4, 25, 13));
+    EXPECT_EQ(TestAccess::monthEdit(*p)->geometry(), QRect(31, 4, 13, 13));
+    EXPECT_EQ(TestAccess::dayEdit(*p)->geometry(), QRect(47, 4, 13, 13));
     // 17 high at top 2, its right edge 2 pixels inside, a scroll bar wide.
-    EXPECT_EQ(p->DownButton->geometry(), QRect(168 - scrollBar, 2, scrollBar, 17));
+    EXPECT_EQ(TestAccess::downButton(*p)->geometry(), QRect(168 - scrollBar, 2, scrollBar, 17));
 
     p->resize(200, 26);
-    EXPECT_EQ(p->MonthEdit->geometry(), QRect(31, 6, 13, 13));
-    EXPECT_EQ(p->DownButton->geometry(), QRect(198 - scrollBar, 2, scrollBar, 22));
+    EXPECT_EQ(TestAccess::monthEdit(*p)->geometry(), QRect(31, 6, 13, 13));
+    EXPECT_EQ(TestAccess::downButton(*p)->geometry(), QRect(198 - scrollBar, 2, scrollBar, 22));
     p->resize(170, 21);
 
     p->setCtl3D(false);
-    EXPECT_EQ(p->DownButton->geometry(), QRect(169 - scrollBar, 1, scrollBar, 19));
-    EXPECT_FALSE(p->DownButton->ctl3D());
+    EXPECT_EQ(TestAccess::downButton(*p)->geometry(), QRect(169 - scrollBar, 1, scrollBar, 19));
+    EXPECT_FALSE(TestAccess::downButton(*p)->ctl3D());
     p->setCtl3D(true);
     p->setVisualStyles(true);
-    EXPECT_EQ(p->DownButton->geometry(), QRect(169 - scrollBar, 1, scrollBar, 19));
+    EXPECT_EQ(TestAccess::downButton(*p)->geometry(), QRect(169 - scrollBar, 1, scrollBar, 19));
     p->setVisualStyles(false);
 
     p->setLayoutDirection(Qt::RightToLeft);
-    EXPECT_EQ(p->DownButton->geometry(), QRect(2, 2, scrollBar, 17));
-    EXPECT_EQ(p->YearEdit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_TRUE(QStyle::visualAlignment(Qt::RightToLeft, p->YearEdit->alignment()) & Qt::AlignLeft);
+    EXPECT_EQ(TestAccess::downButton(*p)->geometry(), QRect(2, 2, scrollBar, 17));
+    EXPECT_EQ(TestAccess::yearEdit(*p)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_TRUE(QStyle::visualAlignment(Qt::RightToLeft, TestAccess::yearEdit(*p)->alignment()) &
+                Qt::AlignLeft);
 }
 
 TEST_F(PickerPixelsTest, SunkenFrameAndTexts) {
@@ -99,7 +101,7 @@ TEST_F(PickerPixelsTest, SunkenFrameAndTexts) {
     EXPECT_EQ(At(img, 2, 2), light);
     EXPECT_EQ(At(img, 62, 2), light);
     EXPECT_EQ(At(img, 4, 5), 0xE0FFE0);
-    EXPECT_EQ(p->DayEdit->palette().color(QPalette::Base), gdi::ToQColor(0xE0FFE0));
+    EXPECT_EQ(TestAccess::dayEdit(*p)->palette().color(QPalette::Base), gdi::ToQColor(0xE0FFE0));
 
     // Dashes in the font colour at 28 and 43, the lunar text in green from 64 on.
     const TColor ink = Sys(gdi::clWindowText);
@@ -160,7 +162,7 @@ TEST_F(PickerPixelsTest, ClassicButtonRaisedAndPressed) {
     EXPECT_EQ(At(img, left + 3, top + 3), text);
     EXPECT_EQ(CountOf(img, QRect(2, 2, w - 4, h - 4), text), 7 + 5 + 3 + 1);
 
-    QTest::mousePress(p->DownButton, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mousePress(TestAccess::downButton(*p), Qt::LeftButton, {}, QPoint(3, 3));
     img = Button();
     EXPECT_EQ(At(img, 0, 0), shadow);
     EXPECT_EQ(At(img, w - 1, h - 1), shadow);
@@ -168,7 +170,7 @@ TEST_F(PickerPixelsTest, ClassicButtonRaisedAndPressed) {
     EXPECT_EQ(At(img, left, top), face); // the arrow moved one down and right
     EXPECT_EQ(At(img, left + 1, top + 1), text);
     EXPECT_EQ(At(img, left + 4, top + 4), text);
-    QTest::mouseRelease(p->DownButton, Qt::LeftButton, {}, QPoint(40, 3));
+    QTest::mouseRelease(TestAccess::downButton(*p), Qt::LeftButton, {}, QPoint(40, 3));
 }
 
 TEST_F(PickerPixelsTest, FlatButtonIsVioletWithAWhiteArrow) {
@@ -190,11 +192,11 @@ TEST_F(PickerPixelsTest, FlatButtonIsVioletWithAWhiteArrow) {
     EXPECT_EQ(At(img, left + 3, top + 3), gdi::clWhite);
     EXPECT_EQ(CountOf(img, img.rect(), gdi::clWhite), 16);
 
-    QTest::mousePress(p->DownButton, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mousePress(TestAccess::downButton(*p), Qt::LeftButton, {}, QPoint(3, 3));
     img = Button();
     EXPECT_EQ(CountOf(img, img.rect(), gdi::clWhite), 0);
     EXPECT_EQ(At(img, left + 1, top + 1), gdi::RGB(228, 228, 228));
-    QTest::mouseRelease(p->DownButton, Qt::LeftButton, {}, QPoint(40, 3));
+    QTest::mouseRelease(TestAccess::downButton(*p), Qt::LeftButton, {}, QPoint(40, 3));
 }
 
 TEST_F(PickerPixelsTest, FourDigitYearFitsItsField) {
@@ -202,11 +204,13 @@ TEST_F(PickerPixelsTest, FourDigitYearFitsItsField) {
     for (int px : {11, 13}) {
         p->setFont(gdi::MakeFont(QStringLiteral("MS Sans Serif"), -px));
         p->setDateTime(DateOf(2088, 8, 28));
-        const QFontMetrics fm(p->YearEdit->font());
+        const QFontMetrics fm(TestAccess::yearEdit(*p)->font());
         EXPECT_LE(fm.horizontalAdvance(QStringLiteral("2088")), 24) << px;
-        EXPECT_LE(QFontMetrics(p->MonthEdit->font()).horizontalAdvance(QStringLiteral("88")), 12);
+        EXPECT_LE(
+            QFontMetrics(TestAccess::monthEdit(*p)->font()).horizontalAdvance(QStringLiteral("88")),
+            12);
         // Only the stretch is the field's own; family and size follow the picker.
-        EXPECT_EQ(p->YearEdit->font().pixelSize(), px);
+        EXPECT_EQ(TestAccess::yearEdit(*p)->font().pixelSize(), px);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "picker_test_support.h"
 
 #include "gdi/control_color.h"
+#include "test_access.h"
 
 #include <QStyle>
 #include <gtest/gtest.h>
@@ -54,9 +55,9 @@ protected:
     }
 
     void SetFields(const QString& y, const QString& m, const QString& d) {
-        Type(p->YearEdit, y);
-        Type(p->MonthEdit, m);
-        Type(p->DayEdit, d);
+        Type(TestAccess::yearEdit(*p), y);
+        Type(TestAccess::monthEdit(*p), m);
+        Type(TestAccess::dayEdit(*p), d);
     }
 
     void ClickDay(int day) {
@@ -65,8 +66,8 @@ protected:
             ++k;
         ASSERT_LE(k, 37) << "day " << day << " not shown";
         const QPoint at = CellCenter(*Cal(), ColOf(k), RowOf(k));
-        QTest::mousePress(Cal()->DayGrid, Qt::LeftButton, {}, at);
-        QTest::mouseRelease(Cal()->DayGrid, Qt::LeftButton, {}, at);
+        QTest::mousePress(TestAccess::dayGrid(*Cal()), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(TestAccess::dayGrid(*Cal()), Qt::LeftButton, {}, at);
     }
 
     std::unique_ptr<PickerHost> host;
@@ -143,13 +144,13 @@ TEST_F(PickerTest, SameDateTouchesNeitherFieldsNorScreen) {
         }
     } counter(&paints);
     p->installEventFilter(&counter);
-    Type(p->YearEdit, "1999");
+    Type(TestAccess::yearEdit(*p), "1999");
     QApplication::processEvents();
     paints = 0;
 
     p->setDateTime(kStored);
     QApplication::processEvents();
-    EXPECT_EQ(p->YearEdit->text(), "1999");
+    EXPECT_EQ(TestAccess::yearEdit(*p)->text(), "1999");
     EXPECT_EQ(paints, 0);
 
     p->setDateTime(kStored + 1);
@@ -170,7 +171,7 @@ TEST_F(PickerTest, TypingChangesNothingUntilTheDropDown) {
 
     p->setDateTime(kStored);
     changes = 0;
-    Type(p->YearEdit, "2011");
+    Type(TestAccess::yearEdit(*p), "2011");
     EXPECT_EQ(p->dateTime(), kStored);
     EXPECT_EQ(p->cnDateText(), "庚寅虎五月初三");
     EXPECT_EQ(changes, 0);
@@ -297,7 +298,7 @@ TEST_F(PickerTest, ClickOutsideThePopUpClosesIt) {
 
 TEST_F(PickerTest, DropDownButtonStatesAndClick) {
     host->Show();
-    TDownButton* b = p->DownButton;
+    TDownButton* b = TestAccess::downButton(*p);
     EXPECT_EQ(b->state(), TDownButton::stHot);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(b, &leave);
@@ -327,7 +328,7 @@ TEST_F(PickerTest, TabWalksTheFieldsAndTypingReplacesThem) {
     QLineEdit before(&host->window), after(&host->window);
     // The fields follow the picker in the chain; the next control follows the last field.
     QWidget::setTabOrder(&before, p);
-    QWidget::setTabOrder(p->DayEdit, &after);
+    QWidget::setTabOrder(TestAccess::dayEdit(*p), &after);
     host->Show();
     p->setDateTime(kStored);
     QApplication::setActiveWindow(&host->window);
@@ -336,7 +337,8 @@ TEST_F(PickerTest, TabWalksTheFieldsAndTypingReplacesThem) {
     p->OnEnter = [&](QObject*) { ++enters; };
     p->OnExit = [&](QObject*) { ++exits; };
 
-    const std::vector<QWidget*> expected = {p->YearEdit, p->MonthEdit, p->DayEdit, &after};
+    const std::vector<QWidget*> expected = {TestAccess::yearEdit(*p), TestAccess::monthEdit(*p),
+                                            TestAccess::dayEdit(*p), &after};
     for (QWidget* w : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), w);
@@ -348,9 +350,9 @@ TEST_F(PickerTest, TabWalksTheFieldsAndTypingReplacesThem) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClicks(QApplication::focusWidget(), "9");
     p->setFocus();
-    EXPECT_TRUE(p->YearEdit->hasFocus());
-    QTest::keyClick(p->YearEdit, Qt::Key_End);
-    QTest::keyClicks(p->YearEdit, "1");
+    EXPECT_TRUE(TestAccess::yearEdit(*p)->hasFocus());
+    QTest::keyClick(TestAccess::yearEdit(*p), Qt::Key_End);
+    QTest::keyClicks(TestAccess::yearEdit(*p), "1");
     EXPECT_EQ(Fields(*p), "20101|6|9");
     EXPECT_EQ(p->dateTime(), kStored);
     // The handlers count into this test's locals: closing the window later moves the focus
@@ -389,7 +391,7 @@ TEST_F(PickerTest, ParentColorAndParentCtl3D) {
     host->window.setProperty("Ctl3D", false);
     p->setParentCtl3D(true);
     EXPECT_FALSE(p->ctl3D());
-    EXPECT_FALSE(p->DownButton->ctl3D());
+    EXPECT_FALSE(TestAccess::downButton(*p)->ctl3D());
     p->setCtl3D(true);
     EXPECT_FALSE(p->parentCtl3D());
 }

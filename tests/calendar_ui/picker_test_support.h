@@ -2,6 +2,7 @@
 
 #include "calendar_test_support.h"
 #include "calendar_ui/chn_calendar_picker.h"
+#include "test_access.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -28,7 +29,8 @@ struct PickerHost {
 };
 
 inline QString Fields(const TChnCalendarPicker& p) {
-    return p.YearEdit->text() + '|' + p.MonthEdit->text() + '|' + p.DayEdit->text();
+    return TestAccess::yearEdit(p)->text() + '|' + TestAccess::monthEdit(p)->text() + '|' +
+           TestAccess::dayEdit(p)->text();
 }
 
 // The lunar text the picker shows for t, read from a record of its own.

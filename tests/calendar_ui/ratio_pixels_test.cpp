@@ -17,8 +17,8 @@ TEST(CalendarAtHigherRatios, PaintsAtDeviceResolution) {
     // resolution: a doubled picture would make every aligned 2 x 2 block uniform.
     EXPECT_EQ(cal->backBitmap().size(), QSize(626, 506));
     EXPECT_EQ(cal->backBitmap().devicePixelRatio(), 2);
-    const QRect grid = cal->DayGrid->geometry();
-    const QRect days = grid.adjusted(0, cal->DayGrid->rowHeight(0), 0, 0);
+    const QRect grid = TestAccess::dayGrid(*cal)->geometry();
+    const QRect days = grid.adjusted(0, TestAccess::dayGrid(*cal)->rowHeight(0), 0, 0);
     EXPECT_GT(ratio_render::MixedBlocks(img, days), 300);
     // The large numerals of the back image too (the month's edges under the lower rows).
     EXPECT_GT(ratio_render::MixedBlocks(cal->backBitmap(), QRect(8, 113, 298, 113)), 20);
@@ -34,8 +34,8 @@ TEST(CalendarAtHigherRatios, HeaderRuleRunsUnbrokenOneLogicalPixelHigh) {
     auto cal = ShownCalendar();
     cal->setDateTime(DateOf(2024, 2, 10));
     const QRgb rule = gdi::ToQColor(cal->colorTitleWeekLine()).rgb();
-    const QRect grid = cal->DayGrid->geometry();
-    const int y = grid.top() + cal->DayGrid->rowHeight(0) - 4;
+    const QRect grid = TestAccess::dayGrid(*cal)->geometry();
+    const int y = grid.top() + TestAccess::dayGrid(*cal)->rowHeight(0) - 4;
     // The rule crosses nine cells, each painted into an image of its own: at fractional
     // ratios their edges must meet on the same device pixels.
     for (double ratio : {1.25, 1.5, 2.0}) {

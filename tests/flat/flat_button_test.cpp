@@ -1,5 +1,6 @@
 #include "flat/flat_button.h"
 #include "flat_test_support.h"
+#include "test_access.h"
 
 #include <QPainter>
 #include <QTest>
@@ -337,14 +338,14 @@ TEST(FlatButtonGroup, LatchingOneReleasesTheOther) {
 }
 
 TEST(FlatButtonHover, SharedTimerTracksOneButtonAtATime) {
-    const int before = TFlatButton::ButtonCount();
+    const int before = TestAccess::buttonCount<TFlatButton>();
     {
         Form f;
         TFlatButton* a = f.Add(10, 10, 40, 20);
         TFlatButton* b = f.Add(100, 10, 40, 20);
-        EXPECT_EQ(TFlatButton::ButtonCount(), before + 2);
-        ASSERT_NE(TFlatButton::HoverTimer(), nullptr);
-        EXPECT_EQ(TFlatButton::HoverTimer()->interval(), 100);
+        EXPECT_EQ(TestAccess::buttonCount<TFlatButton>(), before + 2);
+        ASSERT_NE(TestAccess::hoverTimer<TFlatButton>(), nullptr);
+        EXPECT_EQ(TestAccess::hoverTimer<TFlatButton>()->interval(), 100);
         f.window.move(0, 0);
         f.window.show();
         f.window.activateWindow();
@@ -352,30 +353,30 @@ TEST(FlatButtonHover, SharedTimerTracksOneButtonAtATime) {
 
         QTest::mouseMove(a, QPoint(5, 5));
         EXPECT_TRUE(a->hovered());
-        EXPECT_EQ(TFlatButton::TrackedButton(), a);
-        EXPECT_TRUE(TFlatButton::HoverTimer()->isActive());
+        EXPECT_EQ(TestAccess::trackedButton<TFlatButton>(), a);
+        EXPECT_TRUE(TestAccess::hoverTimer<TFlatButton>()->isActive());
         EXPECT_EQ(Px(Render(a), 0, 0), gdi::clWhite); // raised border
 
         QTest::mouseMove(b, QPoint(5, 5)); // moving onto b: a leaves hot at once
         EXPECT_FALSE(a->hovered());
         EXPECT_TRUE(b->hovered());
-        EXPECT_EQ(TFlatButton::TrackedButton(), b);
+        EXPECT_EQ(TestAccess::trackedButton<TFlatButton>(), b);
 
         // Leaving to the bare form: the next timer tick notices.
         QTest::mouseMove(&f.window, QPoint(80, 80));
         EXPECT_TRUE(b->hovered());
         QTRY_VERIFY_WITH_TIMEOUT(!b->hovered(), 1000);
-        EXPECT_EQ(TFlatButton::TrackedButton(), nullptr);
-        EXPECT_FALSE(TFlatButton::HoverTimer()->isActive());
+        EXPECT_EQ(TestAccess::trackedButton<TFlatButton>(), nullptr);
+        EXPECT_FALSE(TestAccess::hoverTimer<TFlatButton>()->isActive());
 
         // A disabled button does not light up.
         a->setEnabled(false);
         QTest::mouseMove(a, QPoint(6, 6));
         EXPECT_FALSE(a->hovered());
     }
-    EXPECT_EQ(TFlatButton::ButtonCount(), before);
+    EXPECT_EQ(TestAccess::buttonCount<TFlatButton>(), before);
     if (before == 0) {
-        EXPECT_EQ(TFlatButton::HoverTimer(), nullptr);
+        EXPECT_EQ(TestAccess::hoverTimer<TFlatButton>(), nullptr);
     }
 }
 

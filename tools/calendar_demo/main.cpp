@@ -72,9 +72,10 @@ bool RenderPickers(const QDir& out) {
     picker.setDateTime(DateOf(2023, 3, 22));
     ok = ok && Save(picker.grab().toImage(), out, "picker_2023_03_22_leap_month.png");
 
-    QTest::mousePress(picker.DownButton, Qt::LeftButton);
+    auto* button = picker.findChild<calendar_ui::TDownButton*>();
+    QTest::mousePress(button, Qt::LeftButton);
     ok = ok && Save(picker.grab().toImage(), out, "picker_button_pressed.png");
-    QTest::mouseRelease(picker.DownButton, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
     ok = ok && Save(picker.dropDownForm()->grab().toImage(), out, "picker_drop_down.png");
     picker.dropDownForm()->hide();
 
@@ -106,8 +107,9 @@ int RunPickerWindow(QApplication& app) {
     picker.setDateTime(40343.91043862268);
     QWidget::setTabOrder(&before, &picker);
     const auto print = [&picker](const char* what) {
-        std::printf("%s %s|%s|%s %s\n", what, qPrintable(picker.YearEdit->text()),
-                    qPrintable(picker.MonthEdit->text()), qPrintable(picker.DayEdit->text()),
+        const auto fields = picker.dateFields();
+        std::printf("%s %s|%s|%s %s\n", what, qPrintable(fields[0]->text()),
+                    qPrintable(fields[1]->text()), qPrintable(fields[2]->text()),
                     qPrintable(picker.cnDateText()));
         std::fflush(stdout);
     };

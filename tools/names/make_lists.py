@@ -14,9 +14,9 @@ Every name is checked before anything is written: GBK hanzi that the grid's CJK 
 none of the characters in tests/names/unfit_chars.txt, the right length, a reading for every
 character, and for a sourced name every character present in its line. Each table is checked
 for its minimum size and for too many names of one reading. A one-character table with fewer
-fitting characters than its minimum holds some of them twice, never more, to reach it; the
-store builder keeps the two rows of a repeated name far apart. The lists are sorted by reading so that a
-curator can find a name; the store builder shuffles them. Needs fc-list (fontconfig).
+fitting characters than its minimum holds them two or three times, never more, to reach it;
+the store builder keeps the rows of a repeated name far apart. The lists are sorted by reading
+so that a curator can find a name; the store builder shuffles them. Needs fc-list (fontconfig).
 
 Usage: python3 tools/names/make_lists.py   (from anywhere)
 """
@@ -34,6 +34,8 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 MIN_ROWS = {"male1": 1300, "female1": 1300, "male2": 1750, "female2": 1750}
 # At most this many names of one table share one toned reading.
 MAX_SAME_READING = {1: 10, 2: 3}
+# A one-character name stands at most this many times in its table.
+MAX_COPIES = 3
 # The face the grid draws Chinese text with.
 CJK_FONT = "WenQuanYi Zen Hei"
 TONED = "āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ"
@@ -197,16 +199,19 @@ def reading_counts(names, reading):
 
 
 def with_repeats(names, minimum, errors, table):
-    """The table's rows: each name once, or, short of `minimum` names, the names listed first
-    a second time until `minimum` rows are reached. No name stands more than twice, so a table
-    needs at least half its minimum in distinct names."""
+    """The table's rows: each name once, or, short of `minimum` names, the list again from its
+    first name until `minimum` rows are reached. No name stands more than MAX_COPIES times, so a
+    table needs at least that share of its minimum in distinct names."""
     names = list(dict.fromkeys(names))
     if len(names) >= minimum:
         return names
-    if 2 * len(names) < minimum:
-        errors.append(f"{table}: {len(names)} names, fewer than half of {minimum}")
+    if MAX_COPIES * len(names) < minimum:
+        errors.append(f"{table}: {len(names)} names, fewer than 1/{MAX_COPIES} of {minimum}")
         return names
-    return names + names[: minimum - len(names)]
+    rows = []
+    while len(rows) < minimum:
+        rows += names[: minimum - len(rows)]
+    return rows
 
 
 def check_table(table, names, length, reading, errors):
