@@ -1,11 +1,12 @@
 # Sourced by the scripts that run the program in a real window: starts a private Xvfb
-# display, points DISPLAY at it and ends it, and the program started as $app, on exit.
+# display (XVFB_SCREEN sets its size, 1024x768x24 by default), points DISPLAY at it and
+# ends it, and the program started as $app, on exit.
 #
 # Xvfb picks a free display number itself (-displayfd) and writes it only once it accepts
 # connections, so a display that another server already holds is never used, and nothing
 # here talks to a server that is not ours.
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 app=
 cleanup() {

@@ -98,6 +98,37 @@ void BM_PaintGrid(benchmark::State& state) {
     }
 }
 
+// One drop-down as the user sees it: a new date (month refilled, back image rebuilt) and the
+// whole grid painted, on a screen of the given device pixel ratio. A first paint at that
+// ratio lets the calendar's images follow it.
+void DropDown(benchmark::State& state, double ratio) {
+    App();
+    calendar_ui::TChnCalendar cal;
+    cal.setAttribute(Qt::WA_DontShowOnScreen);
+    cal.show();
+    QImage screen(cal.size() * ratio, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    cal.render(&screen);
+    int i = 0;
+    for (auto _ : state) {
+        cal.setDateTime(DateOf(2024 + i % 2, 1 + i % 12, 15));
+        ++i;
+        QPainter p(&screen);
+        p.translate(TestAccess::dayGrid(cal)->pos());
+        gdi::TCanvas canvas;
+        canvas.Begin(&p);
+        TestAccess::dayGrid(cal)->DrawCells(canvas);
+        canvas.End();
+    }
+}
+
+void BM_DropDown(benchmark::State& state) {
+    DropDown(state, 1);
+}
+void BM_DropDownAtRatio2(benchmark::State& state) {
+    DropDown(state, 2);
+}
+
 void BM_RenderWholeCalendar(benchmark::State& state) {
     App();
     calendar_ui::TChnCalendar cal;
@@ -116,4 +147,6 @@ BENCHMARK(BM_SetDateWithPicture)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SetDateBefore1949)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateAndShow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintGrid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DropDown)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DropDownAtRatio2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderWholeCalendar)->Unit(benchmark::kMicrosecond);

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -52,6 +53,18 @@ void SetItems(flat::TFlatComboBox* combo, const QStringList& items) {
         combo->itemsAdd(item);
 }
 
+// The picture drawn for the screen's ratio: NAME@2x.png above ratio 1 (loaded with ratio 2,
+// so it takes the same logical size), NAME.png otherwise.
+QImage PictureForRatio(const QString& picture, double ratio) {
+    if (ratio > 1) {
+        QString name2x = picture;
+        name2x.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        const QImage sharp(name2x);
+        if (!sharp.isNull()) return sharp;
+    }
+    return QImage(picture);
+}
+
 // A button that shows only its picture; name is what the picture reads, for screen readers.
 flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const QString& picture,
                                      const QString& name, std::function<void()> onClick = nullptr) {
@@ -60,7 +73,7 @@ flat::TFlatButton* MakePictureButton(QWidget* parent, const QRect& bounds, const
     button->setAccessibleName(name);
     button->setColorBorder(gdi::clYellow);
     // One image, 24 bits per pixel; its bottom-left pixel is the colour left out.
-    button->setGlyph(QImage(picture));
+    button->setGlyph(PictureForRatio(picture, button->devicePixelRatioF()));
     if (onClick)
         button->OnClick = [handler = TApplication::Guarded(std::move(onClick))](QObject*) {
             handler();
@@ -88,6 +101,15 @@ std::string FileNameBytes(const QString& path) {
 #endif
 }
 
+// Every size the icon is drawn in, so that a 2x screen gets one drawn for its pixels.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/resources/babyname-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/resources/babyname.png"), QSize(256, 256));
+    return icon;
+}
+
 } // namespace
 
 TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener)) {
@@ -96,7 +118,7 @@ TForm1::TForm1(UrlOpener opener, QString storePath) : opener_(std::move(opener))
     gdi::UseSystemColorsEverywhere();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("宝宝取名"));
-    setWindowIcon(QIcon(QStringLiteral(":/resources/babyname.png")));
+    setWindowIcon(ProgramIcon());
     // Wayland lets no program place its own windows; there the compositor does.
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) move(225, 111);
     resize(520, 590); // the client area of a 528 x 622 window with a thin frame

@@ -78,6 +78,9 @@ void BlendBitmapAt(QImage& dest, QImage& src, gdi::TPoint p, gdi::TColor key, in
     } else {
         key = gdi::ColorToRGB(key);
     }
+    // Both images hold device pixels at the same ratio; P is a logical point.
+    const double ratio = dest.devicePixelRatio();
+    p = {gdi::DevicePixel(p.X, ratio), gdi::DevicePixel(p.Y, ratio)};
     for (int i = 0; i < src.height(); ++i) {
         const int y = p.Y + i;
         if (y < 0 || y >= dest.height()) continue;

@@ -296,10 +296,9 @@ void TChnCalendar::ApplyTitleLayout(bool showTitle) {
         dayGrid_->PopupMenu = yearMenu_;
     }
     DistributeCellSizes();
-    backBitmap_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_RGB32);
-    backBitmap_.fill(Qt::white);
+    backBitmap_ = gdi::NewDeviceImage(width(), height(), BackRatio());
     if (!pictureBitmap_.isNull())
-        pictureBitmap_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_RGB32);
+        pictureBitmap_ = gdi::NewDeviceImage(width(), height(), BackRatio());
     RebuildBackImage();
     RefreshGrid();
 }

@@ -208,7 +208,8 @@ private:
     void PaintBackground();
     void PaintPicture();
     // Starts the cell canvas on a cell-sized image holding the back image behind rect.
-    gdi::TCanvas& BeginCellCanvas(const gdi::TRect& rect);
+    gdi::TCanvas& BeginCellCanvas(const gdi::TRect& rect, const gdi::TDevicePlace& place);
+    double BackRatio() const;
     void DrawWeekdayTitleCell(gdi::TCanvas& cv, int c, const gdi::TRect& cellR);
     void DrawWeekNumberCell(gdi::TCanvas& cv, int r, const gdi::TRect& cellR);
     void DrawTitleTextCell(gdi::TCanvas& cv, int k, const TDayCell& cell, const gdi::TRect& cellR);
@@ -275,6 +276,7 @@ private:
     QImage backBitmap_;
     QImage cellBitmap_;
     QImage pictureBitmap_;
+    double backRatio_ = 0; // device pixels per pixel of the back image; 0: the widget's
     gdi::TCanvas cellCanvas_;
 };
 

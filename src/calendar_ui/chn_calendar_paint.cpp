@@ -24,11 +24,13 @@ QFont SongFont(const QFont& base) {
 
 } // namespace
 
+double TChnCalendar::BackRatio() const {
+    return backRatio_ > 0 ? backRatio_ : devicePixelRatioF();
+}
+
 void TChnCalendar::RebuildBackImage() {
-    if (backBitmap_.size() != size()) {
-        backBitmap_ = QImage(size(), QImage::Format_RGB32);
-        backBitmap_.fill(Qt::white);
-    }
+    if (!gdi::IsDeviceImage(backBitmap_, width(), height(), BackRatio()))
+        backBitmap_ = gdi::NewDeviceImage(width(), height(), BackRatio());
     if (backBitmap_.isNull()) return;
     PaintBackground();
     if (backGround_.isNull() || backGround_.width() == 0 || backGround_.height() == 0) {
@@ -76,11 +78,11 @@ void TChnCalendar::PaintBackground() {
 
 // The background picture on white, stretched, centred or at the top left.
 void TChnCalendar::PaintPicture() {
-    pictureBitmap_ = QImage(size(), QImage::Format_RGB32);
-    pictureBitmap_.fill(Qt::white);
+    pictureBitmap_ = gdi::NewDeviceImage(width(), height(), BackRatio());
     gdi::TCanvas canvas(&pictureBitmap_);
-    const int bw = pictureBitmap_.width(), bh = pictureBitmap_.height();
-    const int pw = backGround_.width(), ph = backGround_.height();
+    const int bw = width(), bh = height();
+    const QSize picture = gdi::LogicalSize(backGround_);
+    const int pw = picture.width(), ph = picture.height();
     if (stretch_) {
         gdi::TRect r{0, 0, bw, bh};
         FitPictureRect(pw, ph, bw, bh, center_, r);
@@ -94,7 +96,14 @@ void TChnCalendar::PaintPicture() {
 
 void TChnCalendar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, backBitmap_);
+    // The back image follows the device it is shown on (another screen, a grab at another
+    // ratio), so that it is never scaled.
+    const double ratio = gdi::PainterRatio(painter);
+    if (!gdi::IsDeviceImage(backBitmap_, width(), height(), ratio)) {
+        backRatio_ = ratio;
+        RebuildBackImage();
+    }
+    gdi::DrawDeviceImage(painter, backBitmap_);
 }
 
 void TChnCalendar::DrawDayCell(gdi::TCanvas& gridCanvas, int c, int r, const gdi::TRect& rect,
@@ -102,7 +111,8 @@ void TChnCalendar::DrawDayCell(gdi::TCanvas& gridCanvas, int c, int r, const gdi
     const int w = rect.Width(), h = rect.Height();
     if (w <= 0 || h <= 0) return;
     const gdi::TRect cellR{0, 0, w, h};
-    gdi::TCanvas& cv = BeginCellCanvas(rect);
+    const gdi::TDevicePlace place = gridCanvas.Place(rect);
+    gdi::TCanvas& cv = BeginCellCanvas(rect, place);
     if (r == 0) {
         DrawWeekdayTitleCell(cv, c, cellR);
     } else if (c == 0) {
@@ -121,16 +131,18 @@ void TChnCalendar::DrawDayCell(gdi::TCanvas& gridCanvas, int c, int r, const gdi
         }
     }
     cv.End();
-    gridCanvas.Draw(rect.Left, rect.Top, cellBitmap_);
+    gridCanvas.DrawPlaced(place, cellBitmap_);
 }
 
-gdi::TCanvas& TChnCalendar::BeginCellCanvas(const gdi::TRect& rect) {
+// The cell's image covers its place on the grid's device pixel for pixel, so that lines and
+// fills of neighbouring cells meet without gaps at any ratio.
+gdi::TCanvas& TChnCalendar::BeginCellCanvas(const gdi::TRect& rect,
+                                            const gdi::TDevicePlace& place) {
     const int w = rect.Width(), h = rect.Height();
-    if (cellBitmap_.width() != w || cellBitmap_.height() != h)
-        cellBitmap_ = QImage(w, h, QImage::Format_RGB32);
+    gdi::FitImageToPlace(cellBitmap_, place);
 
     gdi::TCanvas& cv = cellCanvas_;
-    cv.Begin(&cellBitmap_);
+    cv.Begin(&cellBitmap_, place);
     cv.Font = font();
     cv.Pen = {};
     cv.Brush = {gdi::clWhite, gdi::bsSolid};

@@ -470,9 +470,8 @@ void TFlatButton::resizeEvent(QResizeEvent* e) {
 // ---- painting ------------------------------------------------------------------------------
 
 void TFlatButton::paintEvent(QPaintEvent*) {
-    const QImage face = RenderFace();
     QPainter p(this);
-    p.drawImage(0, 0, face);
+    gdi::DrawDeviceImage(p, RenderFace(gdi::PainterRatio(p)));
 }
 
 TFlatButtonState TFlatButton::SettledState() const {
@@ -481,10 +480,9 @@ TFlatButtonState TFlatButton::SettledState() const {
     return state_;
 }
 
-QImage TFlatButton::RenderFace() {
+QImage TFlatButton::RenderFace(double ratio) {
     const int w = std::max(1, width()), h = std::max(1, height());
-    QImage bmp(w, h, QImage::Format_RGB32);
-    bmp.fill(Qt::white);
+    QImage bmp = gdi::NewDeviceImage(w, h, ratio > 0 ? ratio : devicePixelRatioF());
     TCanvas c(&bmp);
     c.Font = font();
     c.FontColor = fontColor_;
@@ -550,10 +548,14 @@ void TFlatButton::PaintBorder(TCanvas& c, const TRect& client, TFlatButtonState 
     }
 }
 
-// The strip's image for the state, then the disabled look for a single image.
+// The strip's image for the state, then the disabled look for a single image. The strip is
+// cut in its own pixels; a picture made for a higher ratio keeps that ratio.
 void TFlatButton::PaintGlyph(TCanvas& c, TFlatButtonState state) const {
     if (glyph_.isNull() || glyph_.width() <= 0) return;
-    const int W = glyph_.width(), H = glyph_.height(), gw = std::max(1, W / numGlyphs_);
+    QImage strip = glyph_;
+    const double ratio = strip.devicePixelRatio();
+    strip.setDevicePixelRatio(1);
+    const int W = strip.width(), H = strip.height(), gw = std::max(1, W / numGlyphs_);
     int from = 0, to = W;
     if (numGlyphs_ > 1) {
         static constexpr int kStart[5][4] = {
@@ -562,15 +564,16 @@ void TFlatButton::PaintGlyph(TCanvas& c, TFlatButtonState state) const {
         from = idx * gw;
         to = idx == numGlyphs_ - 1 ? W : from + gw;
     }
-    TColor key = gdi::PixelColor(glyph_, 0, H - 1);
+    TColor key = gdi::PixelColor(strip, 0, H - 1);
     // A strip narrower than its images leaves nothing to copy for the later ones: they show
     // as fully transparent.
     QImage g(gw, H, QImage::Format_RGB32);
     g.fill(gdi::ToQColor(key));
     {
         TCanvas gc(&g);
-        gc.CopyRect({0, 0, gw, H}, glyph_, {from, 0, to, H});
+        gc.CopyRect({0, 0, gw, H}, strip, {from, 0, to, H});
     }
+    g.setDevicePixelRatio(ratio);
     if (numGlyphs_ == 1 && state == stDisabled) {
         g = MakeDisabledBitmap(g, gdi::clBlack, gdi::clBtnFace, gdi::clBtnHighlight,
                                gdi::clBtnShadow, true);

@@ -103,8 +103,9 @@ public:
     std::function<void(QObject* sender, QMouseEvent* e)> OnMouseMove;
     std::function<void(QObject* sender, QMouseEvent* e)> OnMouseUp;
 
-    // Paints the face into an image of the client size (what paintEvent shows).
-    QImage RenderFace();
+    // Paints the face into an image of the client size (what paintEvent shows), at the given
+    // device pixel ratio (0: the widget's own).
+    QImage RenderFace(double ratio = 0);
 
 protected:
     bool event(QEvent* e) override;

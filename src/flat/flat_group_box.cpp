@@ -137,15 +137,14 @@ void TFlatGroupBox::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TFlatGroupBox::paintEvent(QPaintEvent*) {
-    const QImage img = RenderBox();
     QPainter p(this);
-    p.drawImage(0, 0, img);
+    gdi::DrawDeviceImage(p, RenderBox(gdi::PainterRatio(p)));
 }
 
-QImage TFlatGroupBox::RenderBox() {
+QImage TFlatGroupBox::RenderBox(double ratio) {
     const TRect cr{0, 0, width(), height()};
-    QImage bmp(std::max(1, cr.Right), std::max(1, cr.Bottom), QImage::Format_RGB32);
-    bmp.fill(Qt::white);
+    QImage bmp = gdi::NewDeviceImage(std::max(1, cr.Right), std::max(1, cr.Bottom),
+                                     ratio > 0 ? ratio : devicePixelRatioF());
     TCanvas c(&bmp);
     c.Font = font();
     c.FontColor = fontColor_;

@@ -38,8 +38,9 @@ public:
     TColor fontColor() const { return fontColor_; }
     void setFontColor(TColor c);
 
-    // The whole box as it paints itself (without children).
-    QImage RenderBox();
+    // The whole box as it paints itself (without children), at the given device pixel ratio
+    // (0: the widget's own).
+    QImage RenderBox(double ratio = 0);
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

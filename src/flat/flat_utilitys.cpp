@@ -71,11 +71,16 @@ QImage MakeDisabledBitmap(const QImage& source, TColor keyColor, TColor backColo
                 mono ? src.pixelIndex(x, y) == 0 : (src.pixel(x, y) & 0xFFFFFF) == key;
 
     result.fill(gdi::ToQColor(backColor));
+    // The highlight lies one logical pixel off: more device pixels in an image of a higher
+    // ratio.
+    const double ratio = source.devicePixelRatio();
+    result.setDevicePixelRatio(ratio);
+    const int off = std::max(1, int(std::lround(ratio)));
     if (drawHighlight) {
         const QRgb hi = gdi::ToQColor(highlightColor).rgb();
-        for (int y = 1; y < h; ++y)
-            for (int x = 1; x < w; ++x)
-                if (mask[size_t(y - 1) * w + (x - 1)]) result.setPixel(x, y, hi);
+        for (int y = off; y < h; ++y)
+            for (int x = off; x < w; ++x)
+                if (mask[size_t(y - off) * w + (x - off)]) result.setPixel(x, y, hi);
     }
     const QRgb sh = gdi::ToQColor(shadowColor).rgb();
     for (int y = 0; y < h; ++y)
@@ -143,7 +148,8 @@ void LayoutGlyphAndCaption(TCanvas& canvas, const TRect& client, TPoint offset,
     const TPoint clientSize{client.Width(), client.Height()};
     TPoint glyphSize{0, 0};
     if (glyph != nullptr && !glyph->isNull() && numGlyphs > 0)
-        glyphSize = {glyph->width() / numGlyphs, glyph->height()};
+        glyphSize = {gdi::LogicalSize(*glyph).width() / numGlyphs,
+                     gdi::LogicalSize(*glyph).height()};
     const TPoint textSize = MeasureCaption(canvas, client, caption, captionRect);
 
     // Centred across the layout direction.

@@ -56,6 +56,7 @@ QImage ToBitmap24(const QImage& img) {
     if (img.hasAlphaChannel()) {
         // Transparent areas show as white, the usual background of pictures.
         QImage out(img.size(), QImage::Format_RGB32);
+        out.setDevicePixelRatio(img.devicePixelRatio());
         out.fill(Qt::white);
         QPainter p(&out);
         p.drawImage(0, 0, img);

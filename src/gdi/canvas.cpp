@@ -35,26 +35,45 @@ void TCanvas::Begin(QPaintDevice* device) {
     own_ = std::make_unique<QPainter>(device);
     painter_ = own_.get();
     base_ = painter_->transform();
-    origin_ = {};
-    hasClip_ = false;
-    clip_ = QRegion();
-    saved_.clear();
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setRenderHint(QPainter::TextAntialiasing, false);
-    painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    Bound();
+}
+
+void TCanvas::Begin(QPaintDevice* device, const TDevicePlace& place) {
+    Begin(device);
+    if (place.Shift.isNull()) return;
+    base_ = QTransform::fromTranslate(place.Shift.x(), place.Shift.y());
+    painter_->setTransform(base_);
 }
 
 void TCanvas::Begin(QPainter* painter) {
     End();
     painter_ = painter;
     base_ = painter_->transform();
-    origin_ = {};
+    Bound();
     hasClip_ = painter_->hasClipping();
     clip_ = hasClip_ ? painter_->clipRegion() : QRegion();
+}
+
+// The drawing state of a freshly bound painter.
+void TCanvas::Bound() {
+    origin_ = {};
+    hasClip_ = false;
+    clip_ = QRegion();
     saved_.clear();
+    ratio_ = PainterRatio(*painter_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+TDevicePlace TCanvas::Place(const TRect& r) const {
+    if (!painter_) return {};
+    return PlaceOnDevice(*painter_, r);
+}
+
+void TCanvas::DrawPlaced(const TDevicePlace& place, const QImage& img) {
+    if (!painter_) return;
+    BlitDevicePixels(*painter_, place.Device.topLeft(), img);
 }
 
 void TCanvas::End() {
@@ -91,7 +110,9 @@ TColor TCanvas::GetPixel(int x, int y) const {
     if (!painter_ || !painter_->device() || painter_->device()->devType() != QInternal::Image)
         return clNone;
     const auto* img = static_cast<const QImage*>(painter_->device());
-    const QPoint p = painter_->transform().map(QPoint(x, y));
+    // The device pixel under the logical pixel's centre.
+    const QPointF c = painter_->deviceTransform().map(QPointF(x + 0.5, y + 0.5));
+    const QPoint p(int(std::floor(c.x())), int(std::floor(c.y())));
     if (!img->valid(p)) return clNone;
     return FromQColor(QColor(img->pixel(p)));
 }
@@ -341,23 +362,52 @@ int TCanvas::DrawSingleLineText(QString shown, int underline, TRect& r, unsigned
 
 // ---- bitmaps -----------------------------------------------------------------------------
 
+// An image drawn one to one on a device of ratio 1 takes the painter's own path.
+bool TCanvas::Plain(const QImage& img) const {
+    return ratio_ == 1 && img.devicePixelRatio() == 1;
+}
+
 void TCanvas::Draw(int x, int y, const QImage& img) {
     if (!painter_ || img.isNull()) return;
-    painter_->drawImage(QPoint(x, y), img);
+    if (Plain(img)) {
+        painter_->drawImage(QPoint(x, y), img);
+        return;
+    }
+    const QSize size = LogicalSize(img);
+    CopyRect({x, y, x + size.width(), y + size.height()}, img, {0, 0, size.width(), size.height()});
 }
 
 void TCanvas::StretchDraw(const TRect& dst, const QImage& img) {
-    CopyRect(dst, img, {0, 0, img.width(), img.height()});
+    const QSize size = LogicalSize(img);
+    CopyRect(dst, img, {0, 0, size.width(), size.height()});
+}
+
+// The source pixels for a copy of srcRect to dst. An unscaled copy between images of the
+// same ratio takes exactly as many pixels as dst covers on the device.
+QRect TCanvas::SourcePixels(const QImage& src, const TRect& srcRect, const TRect& dst,
+                            const TDevicePlace& place) const {
+    const double r = src.devicePixelRatio();
+    const int l = DevicePixel(srcRect.Left, r), t = DevicePixel(srcRect.Top, r);
+    const bool oneToOne = std::abs(r - place.Ratio) < 1e-6 && srcRect.Width() == dst.Width() &&
+                          srcRect.Height() == dst.Height();
+    if (oneToOne) return QRect(QPoint(l, t), place.Device.size());
+    return QRect(l, t, DevicePixel(srcRect.Right, r) - l, DevicePixel(srcRect.Bottom, r) - t);
 }
 
 void TCanvas::CopyRect(const TRect& dst, const QImage& src, const TRect& srcRect) {
     if (!painter_ || src.isNull() || dst.IsEmpty() || srcRect.IsEmpty()) return;
-    painter_->drawImage(dst.ToQRect(), src, srcRect.ToQRect());
+    if (Plain(src)) {
+        painter_->drawImage(dst.ToQRect(), src, srcRect.ToQRect());
+        return;
+    }
+    const TDevicePlace place = Place(dst);
+    BlitDevicePixels(*painter_, place.Device, src, SourcePixels(src, srcRect, dst, place));
 }
 
 void TCanvas::DrawTransparent(int x, int y, const QImage& img, TColor key) {
-    DrawMasked({x, y, x + img.width(), y + img.height()}, img, {0, 0, img.width(), img.height()},
-               key, 255);
+    const QSize size = LogicalSize(img);
+    DrawMasked({x, y, x + size.width(), y + size.height()}, img,
+               {0, 0, size.width(), size.height()}, key, 255);
 }
 
 void TCanvas::StretchDrawTransparent(const TRect& dst, const QImage& src, const TRect& srcRect,
@@ -366,8 +416,9 @@ void TCanvas::StretchDrawTransparent(const TRect& dst, const QImage& src, const 
 }
 
 void TCanvas::BlendDraw(int x, int y, const QImage& img, int alpha, TColor key) {
-    DrawMasked({x, y, x + img.width(), y + img.height()}, img, {0, 0, img.width(), img.height()},
-               key, std::clamp(alpha, 0, 255));
+    const QSize size = LogicalSize(img);
+    DrawMasked({x, y, x + size.width(), y + size.height()}, img,
+               {0, 0, size.width(), size.height()}, key, std::clamp(alpha, 0, 255));
 }
 
 void TCanvas::DrawMasked(const TRect& dst, const QImage& src, const TRect& srcRect, TColor key,
@@ -375,19 +426,22 @@ void TCanvas::DrawMasked(const TRect& dst, const QImage& src, const TRect& srcRe
     if (!painter_ || src.isNull() || dst.IsEmpty() || srcRect.IsEmpty()) return;
     // Scale first (nearest neighbour), then build an image whose pixels are either fully
     // opaque or fully transparent, so that the painter copies exact colours: key pixels
-    // become transparent, blended pixels are mixed here with what the device holds.
-    QImage part = src.copy(srcRect.ToQRect()).convertToFormat(QImage::Format_RGB32);
-    if (part.size() != dst.ToQRect().size())
-        part =
-            part.scaled(dst.Width(), dst.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // become transparent, blended pixels are mixed here with what the device holds. All of
+    // it in device pixels.
+    const TDevicePlace place = Place(dst);
+    if (place.Device.isEmpty()) return;
+    QImage part =
+        src.copy(SourcePixels(src, srcRect, dst, place)).convertToFormat(QImage::Format_RGB32);
+    if (part.size() != place.Device.size())
+        part = part.scaled(place.Device.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QImage out = part.convertToFormat(QImage::Format_ARGB32);
     const bool keyed = key != clNone;
     const QRgb keyRgb = keyed ? ToRgb(key) & 0xFFFFFF : 0;
     const QImage* device = painter_->device() && painter_->device()->devType() == QInternal::Image
                                ? static_cast<const QImage*>(painter_->device())
                                : nullptr;
-    const QTransform toDevice = painter_->transform();
-    const bool readable = device != nullptr && toDevice.type() <= QTransform::TxTranslate;
+    const bool readable =
+        device != nullptr && painter_->deviceTransform().type() <= QTransform::TxScale;
     for (int y = 0; y < out.height(); ++y) {
         QRgb* s = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
@@ -396,7 +450,7 @@ void TCanvas::DrawMasked(const TRect& dst, const QImage& src, const TRect& srcRe
                 continue;
             }
             if (alpha >= 255 || !readable) continue;
-            const QPoint d = toDevice.map(QPoint(dst.Left + x, dst.Top + y));
+            const QPoint d = place.Device.topLeft() + QPoint(x, y);
             if (!device->valid(d)) continue;
             const QRgb b = device->pixel(d);
             auto mix = [alpha](int a, int c) { return (a * alpha + c * (255 - alpha)) / 255; };
@@ -406,7 +460,7 @@ void TCanvas::DrawMasked(const TRect& dst, const QImage& src, const TRect& srcRe
     }
     painter_->save();
     if (alpha < 255 && !readable) painter_->setOpacity(alpha / 255.0);
-    painter_->drawImage(QPoint(dst.Left, dst.Top), out);
+    BlitDevicePixels(*painter_, place.Device.topLeft(), out);
     painter_->restore();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gdi/color.h"
+#include "gdi/device_pixels.h"
 #include "gdi/geometry.h"
 
 #include <QFont>
@@ -64,10 +65,17 @@ public:
     // caller (for a widget's paint event). The canvas's drawing state starts afresh: no clip,
     // origin (0, 0); pen, brush and font are kept.
     void Begin(QPaintDevice* device);
+    // Binds to an off-screen image that stands for a place on another device: logical
+    // coordinates take the device pixels they would take there (see PlaceOnDevice).
+    void Begin(QPaintDevice* device, const TDevicePlace& place);
     void Begin(QPainter* painter);
     void End();
     bool IsBound() const { return painter_ != nullptr; }
     QPainter* Painter() const { return painter_; }
+    // Where a logical rectangle lands in device pixels; DrawPlaced copies an image made for
+    // that place onto it pixel for pixel.
+    TDevicePlace Place(const TRect& r) const;
+    void DrawPlaced(const TDevicePlace& place, const QImage& img);
 
     TPen Pen;
     TBrush Brush;
@@ -162,10 +170,15 @@ private:
     int DrawSingleLineText(QString shown, int underline, TRect& r, unsigned flags, const QFont& f);
     void DrawMasked(const TRect& dst, const QImage& src, const TRect& srcRect, TColor key,
                     int alpha);
+    void Bound();
+    bool Plain(const QImage& img) const;
+    QRect SourcePixels(const QImage& src, const TRect& srcRect, const TRect& dst,
+                       const TDevicePlace& place) const;
 
     std::unique_ptr<QPainter> own_;
     QPainter* painter_ = nullptr;
     QTransform base_;
+    double ratio_ = 1;
     TPoint origin_;
     bool hasClip_ = false;
     QRegion clip_; // logical coordinates, relative to origin (0, 0) of the device

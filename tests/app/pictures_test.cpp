@@ -10,43 +10,55 @@ struct Picture {
     int width, height;
 };
 
+// NAME.png, or NAME@2x.png for scale 2.
+QString PathAt(const char* path, int scale) {
+    QString p = QString::fromLatin1(path);
+    if (scale == 2) p.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+    return p;
+}
+
 TEST(ButtonPictures, AreTwentyFourBitImagesOfTheirSizesWithAKeyedBackground) {
     const Picture pictures[] = {{":/resources/kaishi.png", 82, 25},
                                 {":/resources/xiaoming.png", 81, 25},
                                 {":/resources/diezi.png", 82, 24},
                                 {":/resources/chongwu.png", 82, 24},
                                 {":/resources/guanwang.png", 78, 21}};
-    for (const Picture& picture : pictures) {
-        QFile file(QString::fromLatin1(picture.path));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << picture.path;
-        const QByteArray png = file.readAll();
-        // IHDR: bit depth 8, colour type 2 (RGB without alpha) is 24 bits per pixel.
-        ASSERT_GT(png.size(), 26);
-        EXPECT_EQ(png[24], 8) << picture.path;
-        EXPECT_EQ(png[25], 2) << picture.path;
+    // Each also drawn at twice the resolution, for 2x screens.
+    for (int scale : {1, 2})
+        for (const Picture& picture : pictures) {
+            const QString path = PathAt(picture.path, scale);
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+            const QByteArray png = file.readAll();
+            // IHDR: bit depth 8, colour type 2 (RGB without alpha) is 24 bits per pixel.
+            ASSERT_GT(png.size(), 26);
+            EXPECT_EQ(png[24], 8) << path.toStdString();
+            EXPECT_EQ(png[25], 2) << path.toStdString();
+            // Loaded by name, the @2x picture takes ratio 2: the same logical size.
+            EXPECT_EQ(QImage(path).devicePixelRatio(), scale) << path.toStdString();
 
-        const QImage image = QImage::fromData(png);
-        EXPECT_EQ(image.size(), QSize(picture.width, picture.height)) << picture.path;
-        const QRgb key = image.pixel(0, image.height() - 1);
-        // A ring of background around the face lets the button's border show; the face and
-        // its label never use the key colour.
-        const int w = image.width(), h = image.height();
-        for (int x = 0; x < w; ++x) {
-            EXPECT_EQ(image.pixel(x, 0), key) << picture.path << " top " << x;
-            EXPECT_EQ(image.pixel(x, h - 1), key) << picture.path << " bottom " << x;
+            const QImage image = QImage::fromData(png);
+            EXPECT_EQ(image.size(), QSize(picture.width, picture.height) * scale)
+                << path.toStdString();
+            const QRgb key = image.pixel(0, image.height() - 1);
+            // A ring of background around the face lets the button's border show; the face
+            // and its label never use the key colour.
+            const int w = image.width(), h = image.height();
+            int ring = 0;
+            for (int x = 0; x < w; ++x)
+                ring += (image.pixel(x, 0) != key) + (image.pixel(x, h - 1) != key);
+            for (int y = 0; y < h; ++y)
+                ring += (image.pixel(0, y) != key) + (image.pixel(w - 1, y) != key);
+            EXPECT_EQ(ring, 0) << path.toStdString();
+            int dark = 0, keyed = 0;
+            for (int y = 4 * scale; y < h - 4 * scale; ++y)
+                for (int x = 4 * scale; x < w - 4 * scale; ++x) {
+                    keyed += image.pixel(x, y) == key;
+                    dark += qGray(image.pixel(x, y)) < 60;
+                }
+            EXPECT_EQ(keyed, 0) << path.toStdString();
+            EXPECT_GT(dark, 40 * scale * scale) << path.toStdString() << ": the label is missing";
         }
-        for (int y = 0; y < h; ++y) {
-            EXPECT_EQ(image.pixel(0, y), key) << picture.path << " left " << y;
-            EXPECT_EQ(image.pixel(w - 1, y), key) << picture.path << " right " << y;
-        }
-        int dark = 0;
-        for (int y = 4; y < h - 4; ++y)
-            for (int x = 4; x < w - 4; ++x) {
-                EXPECT_NE(image.pixel(x, y), key) << picture.path << " " << x << "," << y;
-                if (qGray(image.pixel(x, y)) < 60) ++dark;
-            }
-        EXPECT_GT(dark, 40) << picture.path << ": the label is missing";
-    }
 }
 
 TEST(ButtonPictures, LabelStrokesStayApart) {

@@ -1,6 +1,7 @@
 // make-button-pictures OUTDIR: draws the five button pictures (24-bit PNG, a golden face
 // with orange corner ornaments and black characters on a background that the button leaves
-// out) and the program icon in several sizes.
+// out), each also at twice the resolution for 2x screens (NAME@2x.png, the same drawing with
+// every logical pixel four device pixels), and the program icon in several sizes.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -68,8 +69,9 @@ void DrawOrnaments(QPainter& p, const QRect& face) {
     }
 }
 
-QImage ButtonPicture(const Picture& picture) {
-    QImage image(picture.size, QImage::Format_RGB888);
+QImage ButtonPicture(const Picture& picture, int scale) {
+    QImage image(picture.size * scale, QImage::Format_RGB888);
+    image.setDevicePixelRatio(scale);
     image.fill(kKey);
     const QRect face = FaceOf(picture);
     QPainter p(&image);
@@ -87,6 +89,8 @@ QImage ButtonPicture(const Picture& picture) {
     DrawOrnaments(p, face);
 
     p.setPen(Qt::black);
+    // At 15 pixels the label uses the font's hand-made bitmaps; twice that size comes from
+    // its outlines, which are sharp there.
     p.setFont(LabelFont(15));
     p.drawText(face, Qt::AlignCenter, picture.label);
     p.end();
@@ -132,8 +136,13 @@ int main(int argc, char** argv) {
         {"guanwang.png", {78, 21}, {2, 2}, QStringLiteral("官方网站")},
     };
     bool ok = true;
-    for (const Picture& picture : pictures)
-        ok &= ButtonPicture(picture).save(out.filePath(QString::fromLatin1(picture.file)));
+    for (const Picture& picture : pictures) {
+        const QString file = QString::fromLatin1(picture.file);
+        ok &= ButtonPicture(picture, 1).save(out.filePath(file));
+        QString file2x = file;
+        file2x.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        ok &= ButtonPicture(picture, 2).save(out.filePath(file2x));
+    }
     ok &= Icon(256).save(out.filePath(QStringLiteral("babyname.png")));
     for (int size : {16, 32, 48, 64, 128})
         ok &= Icon(size).save(out.filePath(QStringLiteral("babyname-%1.png").arg(size)));
