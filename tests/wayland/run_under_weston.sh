@@ -25,10 +25,12 @@ stop() {
 }
 trap stop EXIT
 
-# No animations: the screenshots show the windows as they are drawn. --use-pixman renders
-# without a GPU; --debug offers the screenshot interface.
+# No animations: the screenshots show the windows as they are drawn. No panel: nothing that
+# a stray click could start. --use-pixman renders without a GPU; --debug offers the
+# screenshot interface.
 cat >"$runtime/weston.ini" <<'INI'
 [shell]
+panel-position=none
 startup-animation=none
 animation=none
 close-animation=none
@@ -50,6 +52,10 @@ if [ ! -S "$runtime/$socket" ]; then
   exit 1
 fi
 sleep 0.5 # its shell's first frame
+# Weston's X11 seat follows the X pointer by its moves, from its own pointer at the output's
+# corner, while the X pointer starts in the middle of the screen: one move to the corner
+# brings the two together, so that xdotool's moves land where they are sent.
+xdotool mousemove 0 0
 
 # Without client-side decorations the window's content starts at its surface's corner.
 XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
