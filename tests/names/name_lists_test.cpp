@@ -271,9 +271,10 @@ TEST_P(NameListTest, SourcedNamesComeFromTheQuotedLine) {
         EXPECT_TRUE(OnePhraseHoldsEvery(text, DecodeUtf8(row[name])))
             << row[name] << " not drawn from one phrase of " << row[source];
     }
-    // A fair share of the two-character names carry the line they were taken from.
+    // A line is quoted only where it gives the name in one phrase, so fewer names carry
+    // one; a share this low would mean the sources were lost, not weeded.
     if (GetParam().nameLength == 2) {
-        EXPECT_GE(sourced * 100, table_.rows.size() * 15);
+        EXPECT_GE(sourced * 100, table_.rows.size() * 6);
     }
 }
 
